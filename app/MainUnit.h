@@ -1,0 +1,91 @@
+#pragma once
+
+#include "diagram/ToneMarker.h"
+
+#include <QString>
+#include <QWidget>
+
+class QListWidget;
+
+namespace fretlore {
+
+class ImageControl;
+class LabelControl;
+class MessageTimer;
+class ShapeControl;
+class SpeedButton;
+class StringPlayer;
+class TFlatComboBox;
+class TFlatEdit;
+class TFlatHint;
+class TFlatProgressBar;
+
+// The main window: the chord navigator, the chord diagram, both searches,
+// the play icon and the window's own chrome, on a black window cut to the
+// outline of its mask.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Controls, owned by the window.
+    QListWidget* ListBox;
+    ImageControl* Chord;
+    ImageControl* Kestrune;
+    LabelControl* Label1;
+    LabelControl* Label4;
+    LabelControl* Label5;
+    LabelControl* Label6;
+    LabelControl* Label7;
+    LabelControl* Label8;
+    SpeedButton* BitBtn1;
+    SpeedButton* BitBtn2;
+    LabelControl* Label3;
+    ImageControl* Ultimate;
+    LabelControl* Label9;
+    LabelControl* Label10;
+    StringPlayer* S6;
+    StringPlayer* S5;
+    StringPlayer* S4;
+    StringPlayer* S3;
+    StringPlayer* S2;
+    StringPlayer* S1;
+    ImageControl* SoundP;
+    MessageTimer* Timer1;
+    ImageControl* MainRgn;
+    ImageControl* Stratocaster;
+    LabelControl* ChordName;
+    LabelControl* Label14;
+    ImageControl* SplashRgn;
+    ShapeControl* Shape1;
+    ImageControl* www;
+    ImageControl* mail;
+    TFlatHint* FlatHint1;
+    ImageControl* Author;
+    TFlatComboBox* Edit1;
+    TFlatEdit* Estr6;
+    TFlatEdit* Estr5;
+    TFlatEdit* Estr4;
+    TFlatEdit* Estr3;
+    TFlatEdit* Estr2;
+    TFlatEdit* Estr1;
+    ShapeControl* Shape2;
+    ImageControl* TmpP;
+    TFlatProgressBar* FlatProgressBar1;
+
+    // The window's state, shared by its handlers.
+    ToneMarkerArray ToneMarkers;
+    QString SavedCaption;
+    QString ExeDir;  // the executable's folder, ending in "/"
+    bool FormReady = false;
+    bool CloseAtOnce = false;
+
+    // Runs once while the window is created: parks it off screen, cuts it to
+    // its mask, keeps the blank diagram and sets the state above.
+    void FormCreate(QObject* Sender);
+
+private:
+    void createControls();
+};
+
+} // namespace fretlore

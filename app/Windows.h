@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/MainUnit.h"
+#include "shell/AboutUnit.h"
+#include "shell/CreditsUnit.h"
+#include "shell/MessageUnit.h"
+#include "shell/SplashUnit.h"
+
+namespace fretlore {
+
+// The program's five windows, created in this order: the main window first
+// (the splash takes its shape from a picture on it), then the credits, the
+// splash (visible at once), the about and the message windows. They live for
+// the whole run; secondary windows are hidden, never destroyed.
+class Windows {
+public:
+    Windows();
+
+    TForm1 Form1;
+    TCredits Credits;
+    TSplash Splash;
+    TAbout About;
+    TFMessage FMessage;
+};
+
+} // namespace fretlore

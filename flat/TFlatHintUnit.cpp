@@ -1,0 +1,7 @@
+#include "flat/TFlatHintUnit.h"
+
+namespace fretlore {
+
+TFlatHint::TFlatHint(QObject* parent) : QObject(parent) {}
+
+} // namespace fretlore

@@ -1,0 +1,14 @@
+#include "platform/FontSubstitutes.h"
+
+#include <QFont>
+
+namespace fretlore {
+
+void InstallFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+} // namespace fretlore

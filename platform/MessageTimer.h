@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace fretlore {
+
+// A message-loop timer with the semantics the program's handlers rely on,
+// which QTimer alone does not give:
+// - setting the interval or the enabled state to the value it already has
+//   changes nothing (an enabled timer keeps its running count);
+// - a new interval while enabled restarts the count;
+// - enabling starts a count; disabling cancels the next tick.
+// Ticks come from a precise timer, so an 800 ms step does not drift by the
+// coarse timer's few per cent.
+class MessageTimer : public QObject {
+    Q_OBJECT
+public:
+    explicit MessageTimer(QObject* parent = nullptr, int intervalMs = 1000, bool enabled = true);
+
+    int Interval() const { return interval_; }
+    void SetInterval(int ms);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+signals:
+    // The OnTimer event.
+    void timeout();
+
+private:
+    void restart();
+
+    QTimer timer_;
+    int interval_;
+    bool enabled_;
+};
+
+} // namespace fretlore

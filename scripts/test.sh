@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite: once in a normal build, once
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# --quick skips the sanitizer run.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+
+quick=0
+[ "${1:-}" = "--quick" ] && quick=1
+
+scripts/setup.sh
+
+echo "== build and test =="
+scripts/build.sh build
+(cd build && ctest --output-on-failure -j "$(nproc)")
+
+if [ $quick -eq 0 ]; then
+  echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
+  scripts/build.sh build-asan -DFRETLORE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+     ctest --output-on-failure -j "$(nproc)")
+fi

@@ -1,0 +1,263 @@
+// The main window as it stands after creation: every control's place, look,
+// texts and state, the state FormCreate sets, and the window creation order.
+#include "app/Windows.h"
+#include "flat/TFlatComboBoxUnit.h"
+#include "flat/TFlatEditUnit.h"
+#include "flat/TFlatHintUnit.h"
+#include "flat/TFlatProgressBarUnit.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
+#include "platform/MessageTimer.h"
+#include "platform/ModulePath.h"
+#include "platform/ShapeControl.h"
+#include "platform/SpeedButton.h"
+#include "playback/StringPlayer.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QScreen>
+#include <QTest>
+
+using namespace fretlore;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+
+    void formCreateSetsTheState()
+    {
+        TForm1 form;
+        QVERIFY(form.FormReady);
+        QVERIFY(!form.CloseAtOnce);
+        QCOMPARE(form.SavedCaption, QStringLiteral("Fretlore PRO"));
+        QCOMPARE(form.ExeDir, ExeDirOf(ModuleFileName()));
+        QVERIFY(form.ExeDir.endsWith(u'/'));
+        for (const ToneMarker& m : form.ToneMarkers)
+            QVERIFY(!m.Shown);
+        // Parked 3000 pixels right of its designed place.
+        QCOMPARE(form.pos(), QPoint(3252, 186));
+        QCOMPARE(form.size(), QSize(572, 423));
+        QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+        // The blank diagram is kept aside.
+        QCOMPARE(form.TmpP->Picture(), form.Chord->Picture());
+        QCOMPARE(form.TmpP->size(), QSize(391, 176));
+        QVERIFY(form.TmpP->isHidden());
+    }
+
+    void windowIsCutToItsMask()
+    {
+        TForm1 form;
+        const QRegion mask = form.mask();
+        QVERIFY(!mask.isEmpty());
+        QVERIFY(mask.contains(QPoint(14, 75)));     // the working area's corner
+        QVERIFY(mask.contains(QPoint(571, 422)));
+        QVERIFY(!mask.contains(QPoint(13, 200)));   // left of the working area
+        QVERIFY(!mask.contains(QPoint(300, 30)));   // beside the guitar
+        QVERIFY(!mask.contains(QPoint(408, 26)));   // the mask holders lie outside
+        QVERIFY(!mask.contains(QPoint(432, 26)));
+    }
+
+    void everyControlStandsWhereDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        const struct {
+            const char* name;
+            QRect rect;
+        } rows[] = {
+            {"Stratocaster", {5, 5, 200, 72}},   {"Shape1", {16, 80, 553, 339}},
+            {"Chord", {17, 241, 391, 176}},      {"Kestrune", {23, 95, 387, 73}},
+            {"Label1", {404, 264, 16, 16}},      {"Label4", {404, 287, 16, 16}},
+            {"Label5", {404, 310, 17, 16}},      {"Label6", {404, 332, 17, 16}},
+            {"Label7", {404, 355, 16, 16}},      {"Label8", {404, 378, 15, 16}},
+            {"BitBtn1", {312, 214, 89, 21}},     {"BitBtn2", {312, 184, 89, 21}},
+            {"Label3", {25, 166, 259, 13}},      {"Ultimate", {148, 70, 277, 30}},
+            {"Label9", {529, 85, 9, 20}},        {"Label10", {547, 85, 11, 20}},
+            {"SoundP", {431, 88, 16, 16}},       {"MainRgn", {408, 26, 16, 16}},
+            {"ChordName", {208, 244, 5, 16}},    {"Label14", {504, 400, 57, 13}},
+            {"SplashRgn", {432, 26, 16, 16}},    {"www", {478, 88, 16, 17}},
+            {"mail", {502, 88, 16, 16}},         {"Author", {455, 88, 16, 16}},
+            {"Shape2", {428, 111, 132, 276}},    {"TmpP", {456, 20, 391, 176}},
+            {"FlatProgressBar1", {25, 395, 375, 16}}, {"ListBox", {429, 113, 129, 272}},
+            {"Edit1", {25, 214, 273, 21}},       {"Estr6", {25, 184, 33, 19}},
+            {"Estr5", {73, 184, 33, 19}},        {"Estr4", {121, 184, 33, 19}},
+            {"Estr3", {169, 184, 33, 19}},       {"Estr2", {217, 184, 33, 19}},
+            {"Estr1", {265, 184, 33, 19}},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.rect;
+    }
+    void everyControlStandsWhereDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        TForm1 form;
+        const auto* control = form.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), geometry);
+    }
+
+    void paintedControlsStackInCreationOrderBelowTheWindowedOnes()
+    {
+        TForm1 form;
+        QStringList order;
+        for (QObject* child : form.children())
+            if (child->isWidgetType())
+                order << child->objectName();
+        const QStringList expected = {"Stratocaster", "Shape1", "Chord", "Kestrune", "Label1", "Label4", "Label5",
+                                      "Label6", "Label7", "Label8", "BitBtn1", "BitBtn2", "Label3", "Ultimate",
+                                      "Label9", "Label10", "SoundP", "MainRgn", "ChordName", "Label14",
+                                      "SplashRgn", "www", "mail", "Author", "Shape2", "TmpP", "FlatProgressBar1",
+                                      "ListBox", "Edit1", "Estr6", "Estr5", "Estr4", "Estr3", "Estr2", "Estr1"};
+        QCOMPARE(order, expected);
+    }
+
+    void captionsHintsAndCursors()
+    {
+        TForm1 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Fretlore PRO"));
+        const auto caption = [&form](const char* name) {
+            return form.findChild<LabelControl*>(QLatin1String(name))->Caption();
+        };
+        QCOMPARE(caption("Label1"), QStringLiteral("E6"));
+        QCOMPARE(caption("Label8"), QStringLiteral("e1"));
+        QCOMPARE(caption("Label9"), QStringLiteral("_"));
+        QCOMPARE(caption("Label10"), QStringLiteral("X"));
+        QCOMPARE(caption("Label14"), QStringLiteral("18.10.2000."));
+        QCOMPARE(caption("ChordName"), QString());
+        QCOMPARE(caption("Label3"),
+                 QStringLiteral("    E              A             D              G             B              e"));
+        QCOMPARE(form.BitBtn1->text(), QStringLiteral("Search by &name"));
+        QCOMPARE(form.BitBtn2->text(), QStringLiteral("Search by &look"));
+
+        QCOMPARE(form.Stratocaster->toolTip(), QStringLiteral("Fender stratocaster ®"));
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("Chords displayer - hold mouse over tone to see it`s name"));
+        QCOMPARE(form.SoundP->toolTip(), QStringLiteral("Play selected chord on MIDI device"));
+        QCOMPARE(form.Ultimate->toolTip(), QStringLiteral("Fretlore PRO consists 1008 chords"));
+        QCOMPARE(form.ListBox->toolTip(), QStringLiteral("Chords navigator"));
+        QCOMPARE(form.Edit1->toolTip(), QStringLiteral("Name of desired font"));
+        QCOMPARE(form.FlatProgressBar1->toolTip(), QStringLiteral("Search progress indicator"));
+        QCOMPARE(form.Estr6->toolTip(),
+                 QStringLiteral("Fret number on the E6 string ( X if desired chord doesn`t include this string or ? "
+                                "if you are not sure )"));
+        QVERIFY(form.Estr1->toolTip().contains(QLatin1String("on the e1 string")));
+        QVERIFY(form.Estr3->toolTip().contains(QLatin1String("on the G3 string")));
+        QVERIFY(form.MainRgn->toolTip().isEmpty());
+
+        QCOMPARE(form.Stratocaster->cursor().shape(), Qt::SizeAllCursor);
+        QCOMPARE(form.SoundP->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form.www->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form.mail->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form.Author->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void coloursAndFonts()
+    {
+        TForm1 form;
+        const QColor lime(0, 255, 0);
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(form.font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(form.font()).family(), QStringLiteral("Liberation Sans"));
+        for (const char* name : {"Label1", "Label3", "Label9", "Label10", "ChordName", "Label14"})
+            QCOMPARE(form.findChild<LabelControl*>(QLatin1String(name))->FontColor(), lime);
+        QCOMPARE(form.Label1->font().pixelSize(), 13);
+        QCOMPARE(form.Label9->font().pixelSize(), 16);
+        QCOMPARE(form.ChordName->font().pixelSize(), 13);
+        QVERIFY(form.ChordName->font().bold());
+        QVERIFY(!form.ChordName->Transparent());
+        QCOMPARE(form.ChordName->Color(), QColor(Qt::black));
+        QCOMPARE(form.ListBox->font().pixelSize(), 13);
+        QCOMPARE(QFontInfo(form.ListBox->font()).family(), QStringLiteral("Liberation Mono"));
+        QCOMPARE(form.ListBox->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(form.ListBox->palette().color(QPalette::Text), lime);
+        QCOMPARE(form.Shape1->PenColor(), lime);
+        QCOMPARE(form.Shape1->PenWidth(), 2);
+        QCOMPARE(form.Shape2->PenWidth(), 1);
+        QCOMPARE(form.Edit1->ColorBorder(), lime);
+        QCOMPARE(form.Edit1->ColorArrow(), lime);
+        QCOMPARE(form.Edit1->Color(), QColor(Qt::black));
+        QCOMPARE(form.Estr4->ColorBorder(), lime);
+        QCOMPARE(form.Estr4->ColorFlat(), QColor(Qt::black));
+        QCOMPARE(form.FlatProgressBar1->ColorElement(), lime);
+        QVERIFY(form.FlatProgressBar1->Smooth());
+        QCOMPARE(form.FlatHint1->ColorBorder(), lime);
+        QCOMPARE(form.FlatHint1->MaxHintWidth(), 255);
+    }
+
+    void initialStates()
+    {
+        TForm1 form;
+        QCOMPARE(form.ListBox->count(), 1009);
+        QCOMPARE(form.ListBox->currentRow(), -1);
+        QVERIFY(form.ListBox->selectedItems().isEmpty());
+        QCOMPARE(form.ListBox->item(1)->text(), QStringLiteral("C               0 3 2 0 1 0 "));
+        QCOMPARE(form.ListBox->visualItemRect(form.ListBox->item(1)).height(), 16);
+        QVERIFY(!form.BitBtn1->isEnabled());
+        QVERIFY(!form.BitBtn2->isEnabled());
+        QVERIFY(form.FlatProgressBar1->isHidden());
+        QCOMPARE(form.FlatProgressBar1->Min(), 0);
+        QCOMPARE(form.FlatProgressBar1->Max(), 100);
+        QVERIFY(form.Edit1->currentText().isEmpty());
+        QCOMPARE(form.Edit1->currentIndex(), -1);
+        for (int n = 1; n <= 6; ++n) {
+            auto* edit = form.findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(n));
+            QVERIFY(edit);
+            QVERIFY(edit->text().isEmpty());
+            QCOMPARE(edit->maxLength(), 2);
+            QVERIFY(form.findChild<StringPlayer*>(QStringLiteral("S%1").arg(n)));
+        }
+        QCOMPARE(form.Timer1->objectName(), QStringLiteral("Timer1"));
+        QCOMPARE(form.Timer1->Interval(), 600);
+        QVERIFY(!form.Timer1->Enabled());
+        QCOMPARE(form.Chord->Picture().size(), QSize(391, 176));
+        QVERIFY(form.Chord->Transparent());
+    }
+
+    void tabOrderRunsFromTheListThroughTheEdits()
+    {
+        TForm1 form;
+        QStringList order;
+        QWidget* w = form.ListBox;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus && w->parentWidget() == &form)
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != form.ListBox);
+        QCOMPARE(order, (QStringList{"ListBox", "Edit1", "Estr6", "Estr5", "Estr4", "Estr3", "Estr2", "Estr1"}));
+    }
+
+    void windowsAreCreatedInOrderAndTheSplashBringsTheMainWindowBack()
+    {
+        Windows windows;
+        QVERIFY(windows.Splash.isVisible());
+        QVERIFY(windows.Credits.isHidden());
+        QVERIFY(windows.About.isHidden());
+        QVERIFY(windows.FMessage.isHidden());
+        QCOMPARE(windows.Credits.size(), QSize(457, 318));
+        QCOMPARE(windows.About.size(), QSize(329, 358));
+        QCOMPARE(windows.FMessage.size(), QSize(261, 109));
+
+        // The splash: centred, shaped from the main window's picture, on top.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(windows.Splash.geometry().center(), screen.center());
+        QCOMPARE(windows.Splash.size(), QSize(165, 480));
+        QVERIFY(windows.Splash.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!windows.Splash.mask().contains(QPoint(0, 0)));
+        QVERIFY(windows.Splash.mask().contains(QPoint(82, 400)));
+        QVERIFY(windows.Splash.Timer1->Enabled());
+        QCOMPARE(windows.Splash.Timer1->Interval(), 7000);
+
+        windows.Form1.show();
+        QCOMPARE(windows.Form1.pos(), QPoint(3252, 186));
+        windows.Splash.Timer1Timer(windows.Splash.Timer1);
+        QVERIFY(windows.Splash.isHidden());
+        QVERIFY(!windows.Splash.Timer1->Enabled());
+        QCOMPARE(windows.Form1.pos(), QPoint(252, 186));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Every picture the program carries, drawn by our own code, under the
+// file name it is stored and looked up by.
+class ArtworkBook
+{
+public:
+    struct Picture
+    {
+        QString fileName;
+        QImage image;
+    };
+
+    ArtworkBook();
+
+    const std::vector<Picture> &pictures() const { return m_pictures; }
+
+    // Outline figures that the windows rely on and that a change of the
+    // drawings could break; empty when everything is where it belongs.
+    const QStringList &problems() const { return m_problems; }
+
+    // Writes every picture as PNG into the folder; false on the first
+    // file that cannot be written.
+    bool writeTo(const QString &folder, QString *error) const;
+
+private:
+    std::vector<Picture> m_pictures;
+    QStringList m_problems;
+};

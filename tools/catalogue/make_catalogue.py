@@ -1,0 +1,722 @@
+#!/usr/bin/env python3
+"""Build the chord catalogue data file (catalogue/chords.txt).
+
+The catalogue holds 1008 voicing lines (the empty line 0 is added by the
+program, not stored here).  Each line is a 16-character blank-padded chord
+name followed by six 2-character fret fields, E6 first.  Twenty-three lines
+are fixed by hand (FIXED_LINES); every other line is generated here, checked,
+and written only when the whole file passes every rule in check_lines().
+
+How a name's voicings are picked
+--------------------------------
+1. Every shape a hand can hold is enumerated once: frets 0..14, at least four
+   strings sounding, at most three frets between the lowest and highest
+   fretted string, and at most four fingers, where five or six fretted
+   strings count the strings at the lowest fret as one barre (which may not
+   lie across an open string).
+2. For a name, the candidates are the shapes whose notes are all chord tones
+   and that contain every required tone.
+3. Each candidate gets a score (score_voicing):
+     + more strings sounding (4: 0, 5: +3, 6: +5)
+     + root in the bass (+6); third (-5), fifth (-4) or other tone (-7) in
+       the bass otherwise, but +4 for any tone of an augmented or full
+       diminished-seventh chord (they repeat every 4 or 3 semitones); -2
+       more when the lowest string is not the lowest pitch
+     - one point per finger, -1.5 for a three-fret stretch
+     - 5 per muted string between sounding strings, except the classic grip
+       with the root on E6 and A5 muted (-0.5); -2 when a muted string lies
+       under the barre
+     - 1.5 per muted top string, waived for the 4-string jazz grips
+     + 4 for a jazz grip (strings 6-4-3-2 or 5-4-3-2, root in the bass),
+       + 1 for a root-position grip on the top four strings
+     + 1 per open string in open position (all frets <= 3) with the root
+       in the bass; with a fret of 4 an open string costs 3 unless it is the
+       root in the bass; under higher frets an open root in the bass costs
+       2 (frets up to 7) or 6, any other open string 10
+     + 5 when the shape is a well-known grip (TEMPLATES: the open E, A, C, G,
+       D and F forms of each kind and the jazz grips, moved up the neck with
+       the nut turned into a barre)
+     + 1 when the lowest fret is played on the bass string with the root
+     + 0.5 when an optional tone (the plain fifth, the ninth of 13) sounds
+4. Voicings are then chosen greedily by score.  Each pick lowers the score of
+   the remaining candidates that sit near its position on the neck (1.5 per
+   fret of closeness within three frets, at most 9 in all, open position
+   counting as fret 0) and of those that are the same grip with a string
+   added or taken away (-4), so that a name's voicings spread up the neck.
+   A voicing that reads the same as one of the name's fixed lines is never
+   generated again.  Names with fixed lines have quotas: the number of generated
+   voicings that must sort before, between and after the fixed lines follows
+   from the fixed lines' indices, and a candidate is only taken while its
+   slot has room.
+5. Each root's block is sorted by the lines' character codes, which puts the
+   names in kind order and a name's voicings in order of their fret text.
+
+Run without arguments to write the file, or with --check FILE to check an
+existing file only.  Exit status 0 means every rule holds.
+"""
+
+import argparse
+import itertools
+import os
+import sys
+
+OPEN_MIDI = (40, 45, 50, 55, 59, 64)  # E6 A5 D4 G3 B2 e1
+MAX_FRET = 14                         # generated lines stay below fret 15
+LINE_COUNT = 1008
+NAME_WIDTH = 16
+
+ROOTS = (("C", 0), ("C#(Db)", 1), ("D", 2), ("D#(Eb)", 3), ("E", 4),
+         ("F", 5), ("F#(Gb)", 6), ("G", 7), ("G#(Ab)", 8), ("A", 9),
+         ("A#", 10), ("B", 11))
+
+# kind suffix -> (allowed intervals, required intervals), semitones above root
+KINDS = (
+    ("",       (0, 4, 7),          (0, 4, 7)),
+    ("13",     (0, 4, 7, 10, 2, 9), (0, 4, 10, 9)),
+    ("5+",     (0, 4, 8),          (0, 4, 8)),
+    ("5-",     (0, 4, 6),          (0, 4, 6)),
+    ("6",      (0, 4, 7, 9),       (0, 4, 9)),
+    ("6/9",    (0, 4, 7, 9, 2),    (0, 4, 9, 2)),
+    ("7",      (0, 4, 7, 10),      (0, 4, 10)),
+    ("7/5+",   (0, 4, 8, 10),      (0, 4, 8, 10)),
+    ("7/5-",   (0, 4, 6, 10),      (0, 4, 6, 10)),
+    ("7/9",    (0, 4, 7, 10, 2),   (0, 4, 10, 2)),
+    ("7/9/5+", (0, 4, 8, 10, 2),   (0, 4, 8, 10, 2)),
+    ("7/9/5-", (0, 4, 6, 10, 2),   (0, 4, 6, 10, 2)),
+    ("dim",    (0, 3, 6, 9),       (0, 3, 6)),
+    ("m",      (0, 3, 7),          (0, 3, 7)),
+    ("m/maj7", (0, 3, 7, 11),      (0, 3, 11)),
+    ("m6",     (0, 3, 7, 9),       (0, 3, 9)),
+    ("m6/9",   (0, 3, 7, 9, 2),    (0, 3, 9, 2)),
+    ("m7",     (0, 3, 7, 10),      (0, 3, 10)),
+    ("m7/9",   (0, 3, 7, 10, 2),   (0, 3, 10, 2)),
+    ("maj7",   (0, 4, 7, 11),      (0, 4, 11)),
+)
+
+# Voicings per name: one row per kind (order of KINDS), one column per root
+# (order of ROOTS).  0 means the name does not exist.
+COUNTS = (
+    (10, 8, 9, 8, 9, 8, 8, 11, 8, 9, 9, 7),
+    (1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1),
+    (6, 6, 6, 6, 6, 6, 6, 6, 6, 0, 6, 6),
+    (2, 2, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2),
+    (3, 3, 3, 3, 2, 3, 2, 3, 3, 3, 3, 3),
+    (2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2),
+    (15, 13, 14, 13, 14, 13, 13, 12, 12, 13, 13, 12),
+    (3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3),
+    (4, 4, 4, 4, 4, 4, 4, 4, 2, 4, 4, 4),
+    (2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2),
+    (3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3),
+    (3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3),
+    (8, 8, 8, 7, 8, 8, 8, 8, 8, 6, 8, 8),
+    (8, 8, 9, 8, 9, 8, 8, 8, 8, 8, 8, 8),
+    (3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3, 3),
+    (4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 4),
+    (2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2),
+    (2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2),
+    (3, 3, 3, 3, 3, 3, 2, 3, 3, 3, 3, 4),
+    (4, 4, 4, 4, 3, 4, 4, 4, 4, 4, 4, 5),
+)
+
+# First line of each root's block (1-based); the last block ends at 1008.
+BLOCK_STARTS = (1, 89, 173, 261, 344, 428, 513, 595, 681, 762, 839, 925)
+
+# Lines whose text is fixed, by index.  They are exempt from the musical
+# rules (some are deliberately odd) but not from the format and order rules.
+FIXED_LINES = {
+    1: ("C", "0 3 2 0 1 0 "),
+    2: ("C", "121514121312"),
+    3: ("C", "3 3 5 5 5 3 "),
+    4: ("C", "8 10109 8 8 "),
+    5: ("C", "8 x 109 8 x "),
+    6: ("C", "x 15141213x "),
+    7: ("C", "x 15x 121312"),
+    8: ("C", "x 3 x 0 1 0 "),
+    9: ("C", "x 3 x 5 5 3 "),
+    10: ("C", "x x 109 8 8 "),
+    11: ("C13", "3 3 2 3 3 5 "),
+    89: ("C#(Db)", "1 4 3 1 2 1 "),
+    404: ("Em", "0 x x 0 0 0 "),
+    842: ("A#", "6 8 8 7 6 x6"),
+    855: ("A#5-", "x x 1 9 1110"),
+    887: ("A#7/9/5-", "6 x 6 7 7 8 "),
+    888: ("A#7/9/5-", "6 x 6 7 7 8 "),
+    974: ("Bdim", "x 2 3 1 3 7 "),
+    1002: ("Bm7/9", "x 4 7 7 7 7 "),
+    1003: ("Bm7/9", "x 4 7 7 7 7 "),
+    1004: ("Bmaj7", "111413111111"),
+    1005: ("Bmaj7", "111413111111"),
+    1008: ("Bmaj7", "x x 9 8 7 6 "),
+}
+DUPLICATE_PAIRS = ((887, 888), (1002, 1003), (1004, 1005))
+IRREGULAR_FIELD_LINE = 842        # the one field written "x6" (reads as 6)
+FRET15_LINES = (2, 6, 7)          # the only lines allowed to use fret 15
+NO_FRET_LINE = 404                # the only line without a fretted string
+
+# Well-known grips, written for a concrete root; they are moved to every
+# other root by shifting all frets, open strings becoming the barre.
+TEMPLATES = {
+    "": [(4, "0 2 2 1 0 0"), (9, "x 0 2 2 2 0"), (0, "x 3 2 0 1 0"),
+         (7, "3 2 0 0 0 3"), (2, "x x 0 2 3 2"), (5, "x x 3 2 1 1"),
+         (4, "0 x 2 1 0 x"), (9, "x 0 2 2 2 x")],
+    "13": [(4, "0 x 0 1 2 0"), (4, "0 x 0 1 2 x"), (9, "x 0 2 0 2 2")],
+    "5+": [(4, "0 3 2 1 1 0"), (0, "x 3 2 1 1 0"), (9, "x 0 3 2 2 1"),
+           (2, "x x 0 3 3 2"), (7, "3 2 1 0 0 3"), (4, "x x 2 1 1 0")],
+    "5-": [(9, "x 0 1 2 2 x"), (4, "0 1 2 1 x x"), (2, "x x 0 1 3 2")],
+    "6": [(4, "0 2 2 1 2 0"), (9, "x 0 2 2 2 2"), (0, "x 3 2 2 1 0"),
+          (2, "x x 0 2 0 2"), (7, "3 2 0 0 0 0"), (4, "0 x 2 1 2 x")],
+    "6/9": [(0, "x 3 2 2 3 3"), (4, "0 x 2 1 2 2")],
+    "7": [(4, "0 2 0 1 0 0"), (4, "0 2 2 1 3 0"), (9, "x 0 2 0 2 0"),
+          (9, "x 0 2 2 2 3"), (0, "x 3 2 3 1 0"), (2, "x x 0 2 1 2"),
+          (7, "3 2 0 0 0 1"), (4, "0 x 0 1 0 x"), (9, "x 0 2 0 2 x")],
+    "7/5+": [(4, "0 x 0 1 1 0"), (9, "x 0 3 0 2 1"), (4, "0 x 0 1 1 x")],
+    "7/5-": [(9, "x 0 1 0 2 x"), (4, "0 1 0 1 x x"), (2, "x x 0 1 1 2")],
+    "7/9": [(4, "0 2 0 1 0 2"), (0, "x 3 2 3 3 x"), (0, "x 3 2 3 3 3"),
+            (9, "x 0 2 4 2 3")],
+    "7/9/5+": [(0, "x 3 2 3 3 4"), (4, "0 x 0 1 1 2")],
+    "7/9/5-": [(0, "x 3 2 3 3 2")],
+    "dim": [(9, "x 0 1 2 1 2"), (2, "x x 0 1 0 1"), (9, "x 0 1 2 1 x"),
+            (7, "3 x 2 3 2 x"), (2, "x x 0 1 3 1")],
+    "m": [(4, "0 2 2 0 0 0"), (9, "x 0 2 2 1 0"), (2, "x x 0 2 3 1"),
+          (0, "x 3 1 0 1 x"), (4, "0 x 2 0 0 x"), (5, "x x 3 1 1 1")],
+    "m/maj7": [(9, "x 0 2 1 1 0"), (4, "0 2 1 0 0 0"), (2, "x x 0 2 2 1"),
+               (9, "x 0 2 1 1 x")],
+    "m6": [(4, "0 2 2 0 2 0"), (9, "x 0 2 2 1 2"), (2, "x x 0 2 0 1"),
+           (4, "0 x 2 0 2 x")],
+    "m6/9": [(0, "x 3 1 2 3 x"), (0, "x 3 1 2 3 3")],
+    "m7": [(4, "0 2 0 0 0 0"), (4, "0 2 2 0 3 0"), (9, "x 0 2 0 1 0"),
+           (2, "x x 0 2 1 1"), (4, "0 x 0 0 0 x"), (9, "x 0 2 0 1 x")],
+    "m7/9": [(0, "x 3 1 3 3 x"), (4, "0 2 0 0 0 2")],
+    "maj7": [(4, "0 2 1 1 0 0"), (9, "x 0 2 1 2 0"), (0, "x 3 2 0 0 0"),
+             (2, "x x 0 2 2 2"), (5, "x x 3 2 1 0"), (7, "3 2 0 0 0 2"),
+             (4, "0 x 1 1 0 x"), (9, "x 0 2 1 2 x")],
+}
+
+
+SPREAD_WEIGHT = 1.5    # score lost per fret of closeness to a chosen voicing
+CROWD_CAP = 9.0        # most score a crowded neck position can cost
+SIMILAR_PENALTY = 4.0  # score lost by the same grip with a string more/less
+
+
+class RuleError(Exception):
+    """A catalogue rule does not hold."""
+
+
+# ---------------------------------------------------------------- fields
+
+def format_frets(frets):
+    """Six fret values (-1 muted) -> the 12-character fret text."""
+    out = []
+    for f in frets:
+        if f < 0:
+            out.append("x ")
+        elif f < 10:
+            out.append("%d " % f)
+        else:
+            out.append("%d" % f)
+    return "".join(out)
+
+
+def parse_fields(fret_text):
+    """12-character fret text -> list of six 2-character fields."""
+    return [fret_text[i:i + 2] for i in range(0, 12, 2)]
+
+
+def field_value(field, allow_irregular):
+    """Value of one 2-character field, or raise RuleError."""
+    if field == "x ":
+        return -1
+    if field == "x6" and allow_irregular:
+        return 6
+    if len(field) == 2 and field[0].isdigit() and field[1] == " ":
+        return int(field[0])
+    if len(field) == 2 and field.isdigit() and field[0] != "0":
+        value = int(field)
+        if 10 <= value <= 15:
+            return value
+    raise RuleError("bad fret field %r" % field)
+
+
+def read_frets(fret_text):
+    """Fret text -> tuple of six values; "x6" reads as 6."""
+    return tuple(field_value(f, True) for f in parse_fields(fret_text))
+
+
+def make_line(name, fret_text):
+    return name.ljust(NAME_WIDTH) + fret_text
+
+
+# ---------------------------------------------------------------- names
+
+def all_names():
+    """[(name, root index, root_pc, kind_index, count)] in catalogue order."""
+    names = []
+    for r, (root, pc) in enumerate(ROOTS):
+        for k, (suffix, _, _) in enumerate(KINDS):
+            count = COUNTS[k][r]
+            if count:
+                names.append((root + suffix, r, pc, k, count))
+    return names
+
+
+def name_ranges():
+    """name -> (first line, last line), from the counts and block order."""
+    ranges = {}
+    line = 1
+    for name, _, _, _, count in all_names():
+        ranges[name] = (line, line + count - 1)
+        line += count
+    return ranges
+
+
+def interval_mask(intervals, root_pc):
+    mask = 0
+    for i in intervals:
+        mask |= 1 << ((root_pc + i) % 12)
+    return mask
+
+
+# ---------------------------------------------------------------- playing
+
+def fingers_needed(frets):
+    """Fingers a hand needs, or None when the barre would cross an open string."""
+    fretted = [i for i, f in enumerate(frets) if f > 0]
+    if len(fretted) <= 4:
+        return len(fretted)
+    low = min(frets[i] for i in fretted)
+    at_low = [i for i in fretted if frets[i] == low]
+    lo, hi = min(at_low), max(at_low)
+    if any(frets[i] == 0 for i in range(lo, hi + 1)):
+        return None
+    return 1 + sum(1 for i in fretted if frets[i] > low)
+
+
+def playable(frets):
+    """Hand rules: 4+ strings sound, span <= 3 frets, at most 4 fingers."""
+    if sum(1 for f in frets if f >= 0) < 4:
+        return False
+    fretted = [f for f in frets if f > 0]
+    if not fretted or max(fretted) - min(fretted) > 3:
+        return False
+    fingers = fingers_needed(frets)
+    return fingers is not None and fingers <= 4
+
+
+def pitch_mask(frets):
+    mask = 0
+    for s, f in enumerate(frets):
+        if f >= 0:
+            mask |= 1 << ((OPEN_MIDI[s] + f) % 12)
+    return mask
+
+
+def musical_problem(frets, root_pc, kind_index):
+    """None when the voicing obeys every musical rule, else the reason."""
+    _, allowed, required = KINDS[kind_index]
+    mask = pitch_mask(frets)
+    allowed_mask = interval_mask(allowed, root_pc)
+    required_mask = interval_mask(required, root_pc)
+    if mask & ~allowed_mask:
+        return "sounds a note outside the chord"
+    if mask & required_mask != required_mask:
+        return "misses a required chord tone"
+    if sum(1 for f in frets if f >= 0) < 4:
+        return "fewer than four strings sound"
+    fretted = [f for f in frets if f > 0]
+    if not fretted:
+        return "no fretted string"
+    if max(fretted) - min(fretted) > 3:
+        return "stretch over more than three frets"
+    fingers = fingers_needed(frets)
+    if fingers is None:
+        return "barre lies across an open string"
+    if fingers > 4:
+        return "needs %d fingers" % fingers
+    return None
+
+
+def enumerate_shapes():
+    """Every holdable shape with frets 0..MAX_FRET, grouped by pitch mask."""
+    by_mask = {}
+    for low in range(1, MAX_FRET + 1):
+        choices = [-1, 0] + list(range(low, min(low + 3, MAX_FRET) + 1))
+        for frets in itertools.product(choices, repeat=6):
+            if low not in frets or not playable(frets):
+                continue
+            by_mask.setdefault(pitch_mask(frets), []).append(frets)
+    return by_mask
+
+
+# ---------------------------------------------------------------- scoring
+
+def template_shapes(kind_suffix, root_pc):
+    """Set of fret tuples of the well-known grips for this chord."""
+    shapes = set()
+    for template_root, text in TEMPLATES.get(kind_suffix, []):
+        base = [-1 if t == "x" else int(t) for t in text.split()]
+        shift = (root_pc - template_root) % 12
+        for t in (shift, shift + 12):
+            moved = tuple(-1 if f < 0 else f + t for f in base)
+            if max(moved) <= MAX_FRET:
+                shapes.add(moved)
+    return shapes
+
+
+def check_templates():
+    """Every grip must be a correct chord of its own root."""
+    suffixes = [k[0] for k in KINDS]
+    for suffix, grips in TEMPLATES.items():
+        k = suffixes.index(suffix)
+        for root_pc, text in grips:
+            frets = tuple(-1 if t == "x" else int(t) for t in text.split())
+            _, allowed, required = KINDS[k]
+            mask = pitch_mask(frets)
+            if mask & ~interval_mask(allowed, root_pc) or \
+                    mask & interval_mask(required, root_pc) != \
+                    interval_mask(required, root_pc):
+                raise RuleError("grip %r is not a %r chord" % (text, suffix))
+
+
+def position(frets):
+    """Neck position used to spread voicings: 0 for open position."""
+    fretted = [f for f in frets if f > 0]
+    if 0 in frets and max(frets) <= 4:
+        return 0
+    return min(fretted)
+
+
+def score_voicing(frets, root_pc, kind_index, templates):
+    _, allowed, required = KINDS[kind_index]
+    sounding = [s for s in range(6) if frets[s] >= 0]
+    n = len(sounding)
+    score = {4: 0.0, 5: 3.0, 6: 5.0}[n]
+
+    pitches = [OPEN_MIDI[s] + frets[s] for s in sounding]
+    bass = min(pitches)
+    bass_interval = (bass - root_pc) % 12
+    mask = pitch_mask(frets)
+    # Augmented and full diminished-seventh chords repeat every 4 or 3
+    # semitones, so any of their tones makes an equally good bass.
+    suffix = KINDS[kind_index][0]
+    symmetric = suffix == "5+" or \
+        (suffix == "dim" and mask & (1 << ((root_pc + 9) % 12)))
+    if bass_interval == 0:
+        score += 6
+    elif symmetric:
+        score += 4
+    elif bass_interval in (3, 4):
+        score -= 5
+    elif bass_interval in (6, 7, 8):
+        score -= 4
+    else:
+        score -= 7
+    if pitches[0] != bass:
+        score -= 2
+
+    fingers = fingers_needed(frets)
+    score -= fingers
+    fretted = [f for f in frets if f > 0]
+    low = min(fretted)
+    if max(fretted) - low == 3:
+        score -= 1.5
+
+    lo, hi = sounding[0], sounding[-1]
+    inner_muted = [s for s in range(lo, hi + 1) if frets[s] < 0]
+    if inner_muted == [1] and lo == 0 and bass_interval == 0:
+        score -= 0.5                       # root on E6, A5 muted: jazz grip
+    else:
+        score -= 5 * len(inner_muted)
+    if len(fretted) > 4:
+        at_low = [s for s in range(6) if frets[s] == low]
+        if any(frets[s] < 0 for s in range(min(at_low), max(at_low) + 1)):
+            score -= 2
+
+    jazz = n == 4 and bass_interval == 0 and \
+        sounding in ([0, 2, 3, 4], [1, 2, 3, 4])
+    if jazz:
+        score += 4
+    else:
+        score -= 1.5 * (5 - hi)
+    if sounding == [2, 3, 4, 5] and bass_interval == 0:
+        score += 1
+
+    opens = [s for s in range(6) if frets[s] == 0]
+    top = max(frets)
+    for s in opens:
+        root_bass = s == lo and bass_interval == 0
+        if top <= 3:
+            score += 1.0 if bass_interval == 0 else 0.0
+        elif top == 4:
+            score -= 0 if root_bass else 3
+        elif root_bass:
+            score -= 2 if top <= 7 else 6
+        else:
+            score -= 10
+
+    if frets in templates:
+        score += 5
+    if frets[lo] == low and bass_interval == 0 and pitches[0] == bass:
+        score += 1
+    optional = set(allowed) - set(required)
+    if any(mask & (1 << ((root_pc + i) % 12)) for i in optional):
+        score += 0.5
+    return score
+
+
+def similar(a, b):
+    """Same grip with strings added or taken away."""
+    both = [s for s in range(6) if a[s] >= 0 and b[s] >= 0]
+    return len(both) >= 4 and all(a[s] == b[s] for s in both)
+
+
+# ---------------------------------------------------------------- choosing
+
+def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
+    """Pick the generated voicings of one name.
+
+    fixed: sorted list of (line index, fret text) of the name's fixed lines.
+    Returns a list of fret texts (generated ones only).
+    """
+    first, last = name_ranges()[name]
+    fixed_texts = sorted(set(text for _, text in fixed))
+    # slots[j]: generated lines that sort between fixed_texts[j-1] and [j]
+    slots = []
+    prev_end = first - 1
+    for text in fixed_texts:
+        idxs = [i for i, t in fixed if t == text]
+        slots.append(min(idxs) - prev_end - 1)
+        prev_end = max(idxs)
+    slots.append(last - prev_end)
+    if sum(slots) + len(fixed) != count or min(slots) < 0:
+        raise RuleError("%s: fixed lines do not fit the name's range" % name)
+    if sum(slots) == 0:
+        return []
+
+    _, allowed, required = KINDS[kind_index]
+    allowed_mask = interval_mask(allowed, root_pc)
+    required_mask = interval_mask(required, root_pc)
+    templates = template_shapes(KINDS[kind_index][0], root_pc)
+    fixed_readings = {read_frets(text) for text in fixed_texts}
+    cands = []
+    for mask, shapes in by_mask.items():
+        if mask & ~allowed_mask or mask & required_mask != required_mask:
+            continue
+        for frets in shapes:
+            if frets in fixed_readings:
+                continue
+            text = format_frets(frets)
+            slot = sum(1 for t in fixed_texts if t < text)
+            cands.append([score_voicing(frets, root_pc, kind_index, templates),
+                          text, frets, slot, position(frets)])
+    cands.sort(key=lambda c: (-c[0], c[1]))
+
+    chosen = []
+    room = list(slots)
+    penalty = [0.0] * len(cands)
+    crowd = [0.0] * len(cands)
+    taken = [False] * len(cands)
+    for _ in range(sum(slots)):
+        best = None
+        for i, c in enumerate(cands):
+            if taken[i] or room[c[3]] == 0:
+                continue
+            value = c[0] - penalty[i] - crowd[i]
+            if best is None or value > best[0] or \
+                    (value == best[0] and c[1] < cands[best[1]][1]):
+                best = (value, i)
+        if best is None:
+            raise RuleError("%s: not enough voicings for its slots" % name)
+        i = best[1]
+        taken[i] = True
+        room[cands[i][3]] -= 1
+        chosen.append(cands[i][1])
+        pick_frets, pick_pos = cands[i][2], cands[i][4]
+        for j, c in enumerate(cands):
+            if taken[j]:
+                continue
+            distance = abs(c[4] - pick_pos)
+            crowd[j] = min(CROWD_CAP,
+                           crowd[j] + SPREAD_WEIGHT * max(0, 3 - distance))
+            if similar(c[2], pick_frets):
+                penalty[j] += SIMILAR_PENALTY
+    return chosen
+
+
+def generate():
+    check_templates()
+    by_mask = enumerate_shapes()
+    fixed_by_name = {}
+    for index, (name, text) in sorted(FIXED_LINES.items()):
+        fixed_by_name.setdefault(name, []).append((index, text))
+
+    lines = []
+    for b in range(len(ROOTS)):
+        block = []
+        for name, r, pc, k, count in all_names():
+            if r != b:
+                continue
+            fixed = fixed_by_name.get(name, [])
+            block += [make_line(name, t) for _, t in fixed]
+            block += [make_line(name, t) for t in
+                      choose_voicings(name, pc, k, count, by_mask, fixed)]
+        block.sort()
+        lines += block
+    return lines
+
+
+# ---------------------------------------------------------------- checking
+
+def check_lines(lines):
+    """Raise RuleError naming the first broken rule; lines are 1..1008."""
+    if len(lines) != LINE_COUNT:
+        raise RuleError("expected %d lines, found %d" % (LINE_COUNT, len(lines)))
+    names = {name: (r, pc, k) for name, r, pc, k, _ in all_names()}
+    ranges = name_ranges()
+    if len(names) != 239:
+        raise RuleError("expected 239 names, have %d" % len(names))
+    duplicate_seconds = {b for _, b in DUPLICATE_PAIRS}
+    seen = {}
+
+    for index, line in enumerate(lines, start=1):
+        where = "line %d (%r)" % (index, line)
+        if len(line) != 28 or any(not (32 <= ord(ch) < 127) for ch in line):
+            raise RuleError("%s: not 28 printable ASCII characters" % where)
+        name = line[:NAME_WIDTH].rstrip(" ")
+        if line[:NAME_WIDTH] != name.ljust(NAME_WIDTH) or " " in name:
+            raise RuleError("%s: bad name field" % where)
+        if name not in names:
+            raise RuleError("%s: unknown name %r" % (where, name))
+        first, last = ranges[name]
+        if not first <= index <= last:
+            raise RuleError("%s: %s belongs to lines %d..%d"
+                            % (where, name, first, last))
+        if index in FIXED_LINES and line != make_line(*FIXED_LINES[index]):
+            raise RuleError("%s: must read %r"
+                            % (where, make_line(*FIXED_LINES[index])))
+        fret_text = line[NAME_WIDTH:]
+        fields = parse_fields(fret_text)
+        frets = []
+        for col, field in enumerate(fields):
+            irregular = index == IRREGULAR_FIELD_LINE and col == 5
+            if irregular and field != "x6":
+                raise RuleError("%s: the last field must be 'x6'" % where)
+            try:
+                frets.append(field_value(field, irregular))
+            except RuleError as e:
+                raise RuleError("%s: %s" % (where, e))
+        if any(f == 15 for f in frets) != (index in FRET15_LINES):
+            raise RuleError("%s: fret 15 only allowed on lines %s"
+                            % (where, FRET15_LINES))
+        if (max(frets) < 1) != (index == NO_FRET_LINE):
+            raise RuleError("%s: only line %d may have no fretted string"
+                            % (where, NO_FRET_LINE))
+        if index not in FIXED_LINES:
+            _, pc, k = names[name]
+            problem = musical_problem(frets, pc, k)
+            if problem:
+                raise RuleError("%s: %s" % (where, problem))
+        if line in seen and index not in duplicate_seconds:
+            raise RuleError("%s: repeats line %d" % (where, seen[line]))
+        seen.setdefault(line, index)
+
+    block_ends = list(BLOCK_STARTS[1:]) + [LINE_COUNT + 1]
+    for b in range(len(ROOTS)):
+        for index in range(BLOCK_STARTS[b], block_ends[b] - 1):
+            a, c = lines[index - 1], lines[index]
+            if a < c:
+                continue
+            if a == c and (index, index + 1) in DUPLICATE_PAIRS:
+                continue
+            raise RuleError("lines %d and %d are out of order" % (index, index + 1))
+    for name, (first, last) in ranges.items():
+        b = names[name][0]
+        if not BLOCK_STARTS[b] <= first <= last < block_ends[b]:
+            raise RuleError("%s lies outside the %s block"
+                            % (name, ROOTS[b][0]))
+
+
+def read_file(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    if b"\r" in data:
+        raise RuleError("%s: carriage returns found" % path)
+    if not data.endswith(b"\n"):
+        raise RuleError("%s: last line lacks its line feed" % path)
+    try:
+        text = data.decode("ascii")
+    except UnicodeDecodeError:
+        raise RuleError("%s: not plain ASCII" % path)
+    return text[:-1].split("\n")
+
+
+# ---------------------------------------------------------------- figures
+
+def figures(lines):
+    """Summary numbers of a checked catalogue, as printable text."""
+    names = {name: k for name, _, _, k, _ in all_names()}
+    per_kind = [0] * len(KINDS)
+    single = double = muted = opens = irregular = 0
+    open_position = above12 = 0
+    for index, line in enumerate(lines, start=1):
+        per_kind[names[line[:NAME_WIDTH].rstrip()]] += 1
+        frets = []
+        for col, field in enumerate(parse_fields(line[NAME_WIDTH:])):
+            if field == "x ":
+                muted += 1
+            elif field == "x6":
+                irregular += 1
+            elif field[1] == " ":
+                single += 1
+            else:
+                double += 1
+            frets.append(field_value(field, field == "x6"))
+        opens += frets.count(0)
+        if 0 in frets and max(frets) <= 4:
+            open_position += 1
+        if max(frets) > 12:
+            above12 += 1
+    out = ["lines checked: %d" % len(lines),
+           "voicings per kind: " + ", ".join(
+               "%s %d" % (KINDS[k][0] or "major", per_kind[k])
+               for k in range(len(KINDS))),
+           "open position (an open string and every fret <= 4): %d"
+           % open_position,
+           "lines using a fret above 12: %d" % above12,
+           "fields: %d single-digit, %d two-digit, %d 'x ', %d 'x6'; "
+           "open strings %d" % (single, double, muted, irregular, opens)]
+    return "\n".join(out)
+
+
+def main(argv=None):
+    here = os.path.dirname(os.path.abspath(__file__))
+    default_out = os.path.normpath(
+        os.path.join(here, "..", "..", "catalogue", "chords.txt"))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", metavar="FILE",
+                        help="only check FILE, write nothing")
+    parser.add_argument("--output", metavar="FILE", default=default_out,
+                        help="where to write (default: %(default)s)")
+    args = parser.parse_args(argv)
+    try:
+        if args.check:
+            lines = read_file(args.check)
+            check_lines(lines)
+            print("%s: all rules hold" % args.check)
+        else:
+            lines = generate()
+            check_lines(lines)
+            os.makedirs(os.path.dirname(os.path.abspath(args.output)),
+                        exist_ok=True)
+            with open(args.output, "w", encoding="ascii", newline="\n") as f:
+                f.write("".join(line + "\n" for line in lines))
+            check_lines(read_file(args.output))
+            print("wrote %s" % args.output)
+        print(figures(lines))
+    except RuleError as e:
+        print("catalogue rule broken: %s" % e, file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
