@@ -17,7 +17,6 @@
 #include "catalogue/ChordCatalogue.h"
 
 #include <QListWidget>
-#include <QScrollBar>
 
 namespace fretlore {
 
@@ -193,12 +192,20 @@ void TForm1::createControls()
     ListBox->setFont(pixelFont(QStringLiteral("Courier New"), 13));
     ListBox->setUniformItemSizes(true);
     ListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox->setTextElideMode(Qt::ElideNone);  // the fret fields simply run past the right edge
     ListBox->setToolTip(QStringLiteral("Chords navigator"));
     QPalette listPalette = ListBox->palette();
     listPalette.setColor(QPalette::Base, kBlack);
     listPalette.setColor(QPalette::Text, kLime);
     listPalette.setColor(QPalette::Highlight, kLime);
     listPalette.setColor(QPalette::HighlightedText, kBlack);
+    // The scroll bar in the same colours: a lime slider on black.
+    listPalette.setColor(QPalette::Window, kBlack);
+    listPalette.setColor(QPalette::Button, kBlack);
+    listPalette.setColor(QPalette::Dark, kLime);
+    listPalette.setColor(QPalette::Mid, kLime);
+    listPalette.setColor(QPalette::Light, kLime);
+    listPalette.setColor(QPalette::ButtonText, kLime);
     ListBox->setPalette(listPalette);
     for (const QString& line : ChordCatalogue()) {
         auto* item = new QListWidgetItem(line, ListBox);

@@ -23,7 +23,12 @@ public:
     QColor FontColor() const { return fontColor_; }
     void SetFontColor(const QColor& c);
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    static constexpr int kArrowWidth = 16;
     void restyle();
 
     QColor color_{Qt::white};

@@ -1,10 +1,13 @@
 #include "flat/TFlatEditUnit.h"
 
+#include <QPainter>
+
 namespace fretlore {
 
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
 {
     setFrame(false);
+    setTextMargins(2, 1, 2, 1);
     restyle();
 }
 
@@ -34,9 +37,31 @@ void TFlatEdit::SetFontColor(const QColor& c)
 
 void TFlatEdit::restyle()
 {
-    setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; padding: 0px; }"
-                                 "QLineEdit:focus { background: %4; }")
-                      .arg(colorFlat_.name(), fontColor_.name(), colorBorder_.name(), colorFocused_.name()));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, hasFocus() ? colorFocused_ : colorFlat_);
+    pal.setColor(QPalette::Text, fontColor_);
+    setPalette(pal);
+    update();
+}
+
+void TFlatEdit::paintEvent(QPaintEvent* e)
+{
+    QLineEdit::paintEvent(e);
+    QPainter p(this);
+    p.setPen(colorBorder_);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TFlatEdit::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    restyle();
+}
+
+void TFlatEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    restyle();
 }
 
 } // namespace fretlore

@@ -21,6 +21,11 @@ public:
     QColor FontColor() const { return fontColor_; }
     void SetFontColor(const QColor& c);
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
 private:
     void restyle();
 

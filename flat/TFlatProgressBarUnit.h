@@ -25,8 +25,10 @@ public:
     // Stores the position and repaints at once.
     void SetPosition(int position);
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
-    void restyle();
 
     QColor colorElement_{0xA0, 0x96, 0x83};
     QColor colorBorder_{0xA0, 0x96, 0x83};

@@ -1,15 +1,34 @@
 #include "platform/SpeedButton.h"
 
+#include <QPainter>
+
 namespace fretlore {
+
+namespace {
+const QColor kLime(0, 255, 0);
+const QColor kDisabled(0x80, 0x80, 0x80);
+} // namespace
 
 SpeedButton::SpeedButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent)
 {
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);
-    setStyleSheet(QStringLiteral("QPushButton { background: transparent; border: none; padding: 0px; color: #00ff00; }"
-                                 "QPushButton:hover { border: 1px solid #00ff00; }"
-                                 "QPushButton:pressed { padding: 1px 0px 0px 1px; }"
-                                 "QPushButton:disabled { color: #808080; }"));
+    setAttribute(Qt::WA_Hover);
+}
+
+void SpeedButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const bool down = isDown();
+    // Flat: an outline only while the mouse is over it or it is held down.
+    if (isEnabled() && (down || underMouse())) {
+        p.setPen(kLime);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    p.setPen(isEnabled() ? kLime : kDisabled);
+    p.setFont(font());
+    const QRect textRect = down ? rect().translated(1, 1) : rect();
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 } // namespace fretlore

@@ -11,6 +11,9 @@ class SpeedButton : public QPushButton {
     Q_OBJECT
 public:
     SpeedButton(QWidget* parent, const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 };
 
 } // namespace fretlore

@@ -12,6 +12,8 @@ packages=(
   fonts-liberation fonts-comic-neue fontconfig
   # the build-time catalogue generator and checks
   python3
+  # real-window tests and screenshots on a virtual display
+  xvfb xdotool imagemagick x11-xserver-utils x11-utils
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <iterator>
+
 // The blank fretboard that every chord drawing starts from (391 x 176,
 // 24-bit): white ground, six lime string lines and five lime fret lines,
 // each one pixel wide. White is the transparent colour of the diagram, so

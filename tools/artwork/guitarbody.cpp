@@ -15,12 +15,14 @@ QPainterPath GuitarBody::unitOutline()
     // waist, the wide lower bout, and round the bottom.
     path.cubicTo(0.820, 0.072, 0.835, 0.095, 0.845, 0.120);
     path.cubicTo(0.870, 0.190, 0.970, 0.230, 0.965, 0.340);
-    path.cubicTo(0.960, 0.430, 0.905, 0.470, 0.920, 0.550);
-    path.cubicTo(0.935, 0.620, 1.005, 0.670, 1.005, 0.765);
+    path.cubicTo(0.960, 0.420, 0.925, 0.440, 0.925, 0.480);
+    path.cubicTo(0.925, 0.520, 0.945, 0.540, 0.970, 0.590);
+    path.cubicTo(0.995, 0.640, 1.005, 0.690, 1.005, 0.765);
     path.cubicTo(1.005, 0.920, 0.820, 1.005, 0.500, 1.005);
     // Bass side: bottom, lower bout, waist, upper bout and the long horn.
-    path.cubicTo(0.180, 1.005, -0.005, 0.920, -0.005, 0.755);
-    path.cubicTo(-0.005, 0.660, 0.075, 0.600, 0.075, 0.510);
+    path.cubicTo(0.180, 1.005, -0.005, 0.920, -0.005, 0.760);
+    path.cubicTo(-0.005, 0.690, 0.005, 0.640, 0.030, 0.590);
+    path.cubicTo(0.055, 0.540, 0.075, 0.520, 0.075, 0.480);
     path.cubicTo(0.075, 0.430, 0.020, 0.390, 0.025, 0.310);
     path.cubicTo(0.020, 0.230, 0.070, 0.200, 0.100, 0.120);
     path.cubicTo(0.120, 0.055, 0.150, 0.0, 0.205, 0.0);

@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cmath>
-#include <functional>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
 
 namespace Icons {
 
@@ -23,87 +24,114 @@ QImage transparentImage(int size)
     return image;
 }
 
-// A shape given by a test on pixel centres.
-PixelShape shapeOf(int size, const std::function<bool(double, double)> &inside)
+// Pixel art, one string per row: '#' is a lime pixel. Ground that the
+// lime lines enclose is filled dark green; the rest stays transparent.
+QImage pixelArt(std::initializer_list<std::string_view> rows)
 {
-    PixelShape shape(QSize(size, size));
-    for (int y = 0; y < size; ++y)
+    const int size = int(rows.size());
+    PixelShape lines(QSize(size, size));
+    int y = 0;
+    for (const std::string_view row : rows) {
         for (int x = 0; x < size; ++x)
-            shape.set(x, y, inside(x + 0.5, y + 0.5));
-    return shape;
-}
+            lines.set(x, y, row.at(std::size_t(x)) == '#');
+        ++y;
+    }
 
-// Lime rim, dark green inside.
-void paintOutlined(QImage &image, const PixelShape &shape)
-{
-    for (int y = 0; y < shape.height(); ++y)
-        for (int x = 0; x < shape.width(); ++x)
-            if (shape.contains(x, y))
-                image.setPixel(x, y, shape.isEdge(x, y) ? ArtColours::Lime : kFill);
+    // Flood the open ground from the border; what it cannot reach is inside.
+    PixelShape outside(QSize(size, size));
+    std::vector<QPoint> todo;
+    for (int i = 0; i < size; ++i)
+        for (const QPoint &start : {QPoint(i, 0), QPoint(i, size - 1), QPoint(0, i), QPoint(size - 1, i)})
+            todo.push_back(start);
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= size || p.y() >= size)
+            continue;
+        if (lines.contains(p.x(), p.y()) || outside.contains(p.x(), p.y()))
+            continue;
+        outside.set(p.x(), p.y(), true);
+        todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+    }
+
+    QImage image = transparentImage(size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (lines.contains(x, y))
+                image.setPixel(x, y, ArtColours::Lime);
+            else if (!outside.contains(x, y))
+                image.setPixel(x, y, kFill);
+        }
+    return image;
 }
 
 } // namespace
 
 QImage play()
 {
-    // Rows 3..13, widest (12 pixels) in the middle: a 2:1 slope that stays
-    // crisp at this size.
-    const PixelShape triangle = shapeOf(16, [](double x, double y) {
-        const double fromMiddle = std::abs(y - 8.5);
-        return y > 3.0 && y < 14.0 && x > 3.0 && x < 3.0 + 2.0 * (6.0 - fromMiddle);
+    return pixelArt({
+        "................",
+        "...#............",
+        "...##...........",
+        "...#.##.........",
+        "...#...##.......",
+        "...#.....##.....",
+        "...#.......##...",
+        "...#.........##.",
+        "...#.........##.",
+        "...#.......##...",
+        "...#.....##.....",
+        "...#...##.......",
+        "...#.##.........",
+        "...##...........",
+        "...#............",
+        "................",
     });
-    QImage image = transparentImage(16);
-    paintOutlined(image, triangle);
-    return image;
 }
 
 QImage author()
 {
-    PixelShape person = shapeOf(16, [](double x, double y) {
-        const double hx = x - 8.0, hy = y - 5.0;
-        return hx * hx + hy * hy <= 3.3 * 3.3;
+    return pixelArt({
+        "................",
+        "......####......",
+        ".....#....#.....",
+        "....#......#....",
+        "....#......#....",
+        "....#......#....",
+        ".....#....#.....",
+        "......####......",
+        "................",
+        "....########....",
+        "...#........#...",
+        "..#..........#..",
+        "..#..........#..",
+        "..#..........#..",
+        "..############..",
+        "................",
     });
-    person.unite(shapeOf(16, [](double x, double y) {
-        const double sx = (x - 8.0) / 6.6, sy = (y - 15.6) / 6.6;
-        return y >= 9.0 && y < 15.0 && sx * sx + sy * sy <= 1.0;
-    }));
-    QImage image = transparentImage(16);
-    paintOutlined(image, person);
-    return image;
 }
 
 QImage www()
 {
-    constexpr double c = 7.5;  // centre of pixel (7, 7)
-    constexpr double r = 7.2;
-    const PixelShape globe = shapeOf(16, [](double x, double y) {
-        const double dx = x - c - 0.5, dy = y - c - 0.5;
-        return dx * dx + dy * dy <= r * r;
+    // A globe: rim, equator and one pair of meridians.
+    return pixelArt({
+        ".....#####......",
+        "...##.#.#.##....",
+        "..#..#...#..#...",
+        ".#...#...#...#..",
+        ".#..#.....#..#..",
+        "#...#.....#...#.",
+        "#...#.....#...#.",
+        "###############.",
+        "#...#.....#...#.",
+        "#...#.....#...#.",
+        ".#..#.....#..#..",
+        ".#...#...#...#..",
+        "..#..#...#..#...",
+        "...##.#.#.##....",
+        ".....#####......",
+        "................",
     });
-    QImage image = transparentImage(16);
-    paintOutlined(image, globe);
-    // Equator, two parallels, the central meridian and two curved ones.
-    const auto line = [&](int x, int y) {
-        if (globe.contains(x, y))
-            image.setPixel(x, y, ArtColours::Lime);
-    };
-    for (int x = 0; x < 16; ++x) {
-        line(x, 7);
-        if (x >= 3 && x <= 11) {
-            line(x, 3);
-            line(x, 11);
-        }
-    }
-    for (int y = 0; y < 16; ++y) {
-        line(7, y);
-        const double dy = (y + 0.5 - c - 0.5) / r;
-        if (std::abs(dy) < 1.0) {
-            const double half = 4.0 * std::sqrt(1.0 - dy * dy);
-            line(int(std::lround(c - half)), y);
-            line(int(std::lround(c + half)), y);
-        }
-    }
-    return image;
 }
 
 QImage mail()

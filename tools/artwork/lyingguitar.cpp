@@ -13,10 +13,10 @@
 namespace {
 
 // The guitar spans picture x 5..197 and rows 6..69.
-const QRect kGuitarArea(QPoint(5, 6), QPoint(197, 69));
-const QRect kWorkingArea(QPoint(14, 75), QPoint(593, 439));
+constexpr QRect kGuitarArea(QPoint(5, 6), QPoint(197, 69));
+constexpr QRect kWorkingArea(QPoint(14, 75), QPoint(593, 439));
 // The body, lying: horn tips at the right edge of this rectangle.
-const QRectF kBodyRect(4.6, 5.8, 88.0, 64.4);
+constexpr QRectF kBodyRect(4.6, 5.8, 88.0, 64.4);
 
 // The neck: rows 32..44, from inside the body to the nut.
 constexpr int kNeckTop = 32;
@@ -28,7 +28,7 @@ constexpr std::array<int, 6> kStringRows{33, 35, 37, 39, 41, 43};
 // Tuner posts along the top of the headstock, the low E string's nearest
 // the nut; each has a key sticking up out of the edge.
 constexpr std::array<int, 6> kPostX{166, 171, 176, 181, 186, 191};
-constexpr int kKeyTop = 19;
+constexpr int kKeyTop = 21;
 constexpr int kHeadTop = 24;
 
 QPainterPath neckPath()
@@ -121,8 +121,9 @@ void paintDetail(QPainter &p)
     p.drawRect(QRect(x12, 34, 1, 1));
     p.drawRect(QRect(x12, 42, 1, 1));
 
-    // Three pickups across the strings, the bridge one slanted.
-    p.setBrush(ArtColours::colour(ArtColours::Black));
+    // Three pickups across the strings, the bridge one slanted. Nothing
+    // inside the guitar is pure black: black is where the window ends.
+    p.setBrush(ArtColours::colour(0xff000e00));
     p.setPen(QPen(lime, 1));
     p.drawRect(QRect(74, 30, 3, 16));
     p.drawRect(QRect(66, 30, 3, 16));
@@ -131,12 +132,16 @@ void paintDetail(QPainter &p)
     p.drawRect(QRect(44, 30, 6, 16));
 
     // Control knobs and selector on the treble side.
+    // Each knob is a 4 x 4 block with its corners off: the roundest a
+    // knob this small can be.
     p.setPen(Qt::NoPen);
     p.setBrush(light);
-    for (const QPoint &knob : {QPoint(68, 53), QPoint(61, 56), QPoint(54, 57)})
-        p.drawEllipse(QRect(knob.x() - 2, knob.y() - 2, 5, 5));
+    for (const QPoint &knob : {QPoint(67, 52), QPoint(60, 55), QPoint(53, 56)}) {
+        p.drawRect(QRect(knob.x() + 1, knob.y(), 2, 4));
+        p.drawRect(QRect(knob.x(), knob.y() + 1, 4, 2));
+    }
     p.setBrush(mid);
-    p.drawRect(QRect(72, 50, 4, 1));
+    p.drawRect(QRect(73, 50, 4, 1));
 
     // Strings: nut to bridge, then fanning out to the tuner posts.
     p.setPen(QPen(lime, 1));

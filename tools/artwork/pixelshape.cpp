@@ -88,6 +88,20 @@ PixelShape PixelShape::grown() const
     return result;
 }
 
+PixelShape PixelShape::shrunk() const
+{
+    PixelShape result(m_size);
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x) {
+            bool all = true;
+            for (int dy = -1; dy <= 1 && all; ++dy)
+                for (int dx = -1; dx <= 1 && all; ++dx)
+                    all = contains(x + dx, y + dy);
+            result.set(x, y, all);
+        }
+    return result;
+}
+
 bool PixelShape::isEdge(int x, int y) const
 {
     return contains(x, y)

@@ -37,6 +37,11 @@ public:
 
     // The shape plus every pixel that touches it, diagonals included.
     PixelShape grown() const;
+    // The pixels of the shape whose eight neighbours are all in it too.
+    PixelShape shrunk() const;
+    // Grown and shrunk again: fills notches and gaps one or two pixels
+    // wide, so that grown() leaves no enclosed pockets of ground.
+    PixelShape closed() const { return grown().shrunk(); }
     // A pixel of the shape with at least one of its four direct neighbours
     // outside the shape (or off the grid).
     bool isEdge(int x, int y) const;

@@ -14,9 +14,9 @@ namespace {
 
 // Black guitar pixels span x 8..159 and rows 7..474; with the seam the
 // kept area spans x 7..160 and rows 6..475.
-const QRect kGuitarArea(QPoint(8, 7), QPoint(159, 474));
+constexpr QRect kGuitarArea(QPoint(8, 7), QPoint(159, 474));
 // The body, horn tip to bottom, in pixel edges.
-const QRectF kBodyRect(8.0, 258.0, 152.0, 216.5);
+constexpr QRectF kBodyRect(8.0, 258.0, 152.0, 216.5);
 
 constexpr double kNutY = 100.0;
 constexpr double kSaddleY = 360.0;
@@ -63,7 +63,9 @@ PixelShape buildShape()
     shape.unite(PixelShape::fromPath(size, neckPath()));
     shape.unite(PixelShape::fromPath(size, headstockPath()));
     shape.clipTo(kGuitarArea);
-    return shape;
+    // Closing the shape fills the narrow notches (beside the tuner keys,
+    // for one), which the seam would otherwise fill with lime pockets.
+    return shape.closed();
 }
 
 double fretY(int fret)
@@ -180,6 +182,16 @@ void drawBody(QPainter &p)
     p.drawEllipse(QPointF(146.0, 452.0), 3.5, 6.0);
 }
 
+// A guitar pixel with any of its eight neighbours outside the guitar.
+bool onRim(const PixelShape &shape, int x, int y)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (!shape.contains(x + dx, y + dy))
+                return true;
+    return false;
+}
+
 } // namespace
 
 StandingGuitar::StandingGuitar()
@@ -198,11 +210,16 @@ QImage StandingGuitar::picture() const
         drawHeadstock(p);
     }
     // The ground is lime; the guitar is black with its details, which never
-    // spill over its outline.
+    // spill over its outline nor touch its rim, so the seam that the mask
+    // leaves around the guitar always reads as one clean line.
     QImage image(Width, Height, QImage::Format_RGB32);
     for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
-            image.setPixel(x, y, m_shape.contains(x, y) ? detail.pixel(x, y) : ArtColours::Lime);
+        for (int x = 0; x < Width; ++x) {
+            QRgb colour = ArtColours::Lime;
+            if (m_shape.contains(x, y))
+                colour = onRim(m_shape, x, y) ? ArtColours::Black : detail.pixel(x, y);
+            image.setPixel(x, y, colour);
+        }
     return image;
 }
 

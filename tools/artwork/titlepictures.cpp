@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace TitlePictures {
@@ -93,42 +94,60 @@ QImage logo()
 
 QImage banner()
 {
+    // Shown across the top edge of the working area's frame, like a legend
+    // set into it. Its top five rows lie above the window's working area
+    // and are cut away, so everything is drawn in rows 5..28.
     QImage image(300, 30, QImage::Format_RGB32);
     image.fill(ArtColours::Black);
     QPainter p(&image);
     const QColor lime = ArtColours::colour(ArtColours::Lime);
     const QColor mid = ArtColours::colour(ArtColours::MidGreen);
 
-    // A chord box: six strings across five frets with three fingered
-    // tones, drawn pixel-crisp.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (int string = 0; string < 6; ++string)
-        p.fillRect(QRect(6, 4 + 4 * string, 73, 1), mid);
-    p.fillRect(QRect(6, 4, 2, 21), lime);
-    for (int fret = 1; fret <= 4; ++fret)
-        p.fillRect(QRect(6 + 18 * fret, 4, 1, 21), lime);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(lime);
-    for (const QPointF &tone : {QPointF(15.5, 8.5), QPointF(33.5, 12.5), QPointF(51.5, 16.5)})
-        p.drawEllipse(tone, 3.5, 3.5);
+    // The plate holds a chord box, the count, large, and what it counts;
+    // it is sized to them and centred.
+    const QFont count = sansFont(22, true, true);
+    QFont word = sansFont(13, true);
+    word.setLetterSpacing(QFont::AbsoluteSpacing, 2.0);
+    const QFont sub = sansFont(10);
+    const QString number = QStringLiteral("1008");
+    const QString what = QStringLiteral("CHORDS");
+    const QString names = QStringLiteral("in 239 names");
+    constexpr int boxWidth = 57;
+    const int numberWidth = int(std::ceil(QFontMetricsF(count).horizontalAdvance(number)));
+    const int wordWidth = int(std::ceil(std::max(QFontMetricsF(word).horizontalAdvance(what),
+                                                 QFontMetricsF(sub).horizontalAdvance(names))));
+    const int contentWidth = boxWidth + 10 + numberWidth + 7 + wordWidth;
+    const int left = (image.width() - contentWidth) / 2;
+    const int box = left;
+    const int numberX = box + boxWidth + 10;
+    const int wordX = numberX + numberWidth + 7;
 
-    // The count, large, and what it counts.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(lime, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRect(QPoint(left - 8, 5), QPoint(left + contentWidth + 6, 28)), 3, 3);
+
+    // The chord box: six strings across four frets, three fingered tones.
+    p.setPen(Qt::NoPen);
+    for (int string = 0; string < 6; ++string)
+        p.fillRect(QRect(box, 9 + 3 * string, boxWidth, 1), mid);
+    p.fillRect(QRect(box, 9, 2, 16), lime);
+    for (int fret = 1; fret <= 4; ++fret)
+        p.fillRect(QRect(box + 14 * fret, 9, 1, 16), lime);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(lime);
+    for (const QPointF &tone : {QPointF(box + 7.5, 12.5), QPointF(box + 21.5, 15.5), QPointF(box + 35.5, 21.5)})
+        p.drawEllipse(tone, 2.6, 2.6);
+
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont count = sansFont(24, true, true);
     p.setPen(lime);
     p.setFont(count);
-    p.drawText(QPointF(92.0, 24.0), QStringLiteral("1008"));
-    const double after = 92.0 + QFontMetricsF(count).horizontalAdvance(QStringLiteral("1008")) + 8.0;
-    QFont word = sansFont(14, true);
-    word.setLetterSpacing(QFont::AbsoluteSpacing, 2.0);
+    p.drawText(QPointF(numberX, 25.0), number);
     p.setFont(word);
-    p.drawText(QPointF(after, 15.0), QStringLiteral("CHORDS"));
-    QFont sub = sansFont(10);
-    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
+    p.drawText(QPointF(wordX, 16.0), what);
     p.setFont(sub);
     p.setPen(ArtColours::colour(ArtColours::LightGreen));
-    p.drawText(QPointF(after, 26.0), QStringLiteral("in 239 names, ready to play"));
+    p.drawText(QPointF(wordX, 26.0), names);
     return image;
 }
 

@@ -4,8 +4,11 @@ namespace PicturePaths {
 
 QStringList all()
 {
-    return {Stratocaster, MainMask, Splash, SplashMask, Kestrune, Ultimate,
-            Play, Author, Www, Mail, Exclamation, ChordTemplate};
+    QStringList paths;
+    for (const char *path : {Stratocaster, MainMask, Splash, SplashMask, Kestrune, Ultimate,
+                             Play, Author, Www, Mail, Exclamation, ChordTemplate})
+        paths << QString::fromLatin1(path);
+    return paths;
 }
 
 } // namespace PicturePaths

@@ -10,6 +10,7 @@ class TestPixelShape : public QObject
 private slots:
     void rasterisesByPixelCentres();
     void growsByOneRingIncludingDiagonals();
+    void shrinksAndClosesNotches();
     void findsEdgesAgainstFourNeighbours();
     void boundsAndPlacement();
     void masksAreBlackInsideWhiteOutside();
@@ -49,6 +50,28 @@ void TestPixelShape::growsByOneRingIncludingDiagonals()
     corner.set(0, 0, true);
     QCOMPARE(corner.grown().count(), 4);
     QVERIFY(!corner.grown().contains(4, 4));
+}
+
+void TestPixelShape::shrinksAndClosesNotches()
+{
+    // Two 3 x 3 blocks with a one-pixel gap between them.
+    PixelShape blocks(QSize(11, 7));
+    for (int y = 2; y <= 4; ++y)
+        for (int x = 2; x <= 8; ++x)
+            blocks.set(x, y, x != 5);
+    const PixelShape eroded = blocks.shrunk();
+    QCOMPARE(eroded.count(), 2);
+    QVERIFY(eroded.contains(3, 3));
+    QVERIFY(eroded.contains(7, 3));
+
+    // Closing bridges the gap and leaves the outer outline alone.
+    const PixelShape closed = blocks.closed();
+    QCOMPARE(closed.count(), 21);
+    QVERIFY(closed.contains(5, 3));
+    QCOMPARE(closed.bounds(), blocks.bounds());
+    // Growing the closed shape keeps the same pixels as growing the
+    // original: closing never moves the outline outwards.
+    QCOMPARE(closed.grown().count(), blocks.grown().count());
 }
 
 void TestPixelShape::findsEdgesAgainstFourNeighbours()
@@ -115,20 +138,22 @@ void TestPixelShape::masksAreBlackInsideWhiteOutside()
 
 void TestPixelShape::countsWhiteRunsRowByRow_data()
 {
-    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("runs");
-    // W = white, B = black, N = near-white (kept like any other colour).
-    QTest::newRow("all white row") << QStringList{"WWWWW"} << 1;
-    QTest::newRow("no white") << QStringList{"BBBBB"} << 0;
-    QTest::newRow("one pixel kept between two runs") << QStringList{"WWBWW"} << 2;
-    QTest::newRow("run at the right edge") << QStringList{"BBBWW"} << 1;
-    QTest::newRow("single white pixels") << QStringList{"WBWBW"} << 3;
-    QTest::newRow("near-white splits a run") << QStringList{"WWNWW"} << 2;
-    QTest::newRow("runs never merge across rows") << QStringList{"WWWBB", "WWWBB", "BBBBW"} << 3;
+    // Rows split by '|'; W = white, B = black, N = near-white (kept like
+    // any other colour).
+    QTest::newRow("all white row") << QStringLiteral("WWWWW") << 1;
+    QTest::newRow("no white") << QStringLiteral("BBBBB") << 0;
+    QTest::newRow("one pixel kept between two runs") << QStringLiteral("WWBWW") << 2;
+    QTest::newRow("run at the right edge") << QStringLiteral("BBBWW") << 1;
+    QTest::newRow("single white pixels") << QStringLiteral("WBWBW") << 3;
+    QTest::newRow("near-white splits a run") << QStringLiteral("WWNWW") << 2;
+    QTest::newRow("runs never merge across rows") << QStringLiteral("WWWBB|WWWBB|BBBBW") << 3;
 }
 
-static QImage imageFromRows(const QStringList &rows)
+static QImage imageFromRows(const QString &layout)
 {
+    const QStringList rows = layout.split(u'|');
     QImage image(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < rows.size(); ++y)
         for (int x = 0; x < rows.at(y).size(); ++x) {
@@ -140,15 +165,15 @@ static QImage imageFromRows(const QStringList &rows)
 
 void TestPixelShape::countsWhiteRunsRowByRow()
 {
-    QFETCH(QStringList, rows);
+    QFETCH(QString, rows);
     QFETCH(int, runs);
     QCOMPARE(MaskFacts::whiteRunCount(imageFromRows(rows)), runs);
 }
 
 void TestPixelShape::tellsPureMasksFromSmoothedOnes()
 {
-    QVERIFY(MaskFacts::isPureBlackAndWhite(imageFromRows({"WBWB", "BBWW"})));
-    QVERIFY(!MaskFacts::isPureBlackAndWhite(imageFromRows({"WBNB"})));
+    QVERIFY(MaskFacts::isPureBlackAndWhite(imageFromRows(QStringLiteral("WBWB|BBWW"))));
+    QVERIFY(!MaskFacts::isPureBlackAndWhite(imageFromRows(QStringLiteral("WBNB"))));
 }
 
 QTEST_MAIN(TestPixelShape)

@@ -1,0 +1,34 @@
+// Prints how long MaskToRegion takes on the program's two masks.
+#include "shell/bmp2rgn.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    for (const char* name : {"main_mask.png", "splash_mask.png"}) {
+        const QImage mask(QStringLiteral(":/pictures/") + QLatin1String(name));
+        int subtractions = 0;
+        std::vector<double> ms;
+        for (int run = 0; run < 20; ++run) {
+            int count = 0;
+            QElapsedTimer t;
+            t.start();
+            const QRegion region = fretlore::MaskToRegion(mask, [&count](const QRect&) { ++count; });
+            ms.push_back(double(t.nsecsElapsed()) / 1e6);
+            subtractions = count;
+            if (region.isEmpty())
+                return 1;
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("MaskToRegion %s (%dx%d): %d subtractions, median %.2f ms, best %.2f ms, worst %.2f ms\n",
+                    name, mask.width(), mask.height(), subtractions, ms[ms.size() / 2], ms.front(), ms.back());
+    }
+    return 0;
+}

@@ -1,0 +1,68 @@
+# Helpers for driving the program on a virtual display (sourced, not run).
+# Needs Xvfb, xdotool and ImageMagick.
+
+# The colour of the root window: the program's own pixels (black, lime) stand out against it.
+XVFB_ROOT_COLOUR="48,80,160"
+
+# xvfb_start WIDTHxHEIGHT: starts Xvfb on a free display, exports DISPLAY,
+# paints the root window and sets XVFB_PID.
+xvfb_start() {
+  local size=${1:-1024x768} n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    if xdpyinfo >/dev/null 2>&1; then
+      # xsetroot's colour does not reach screenshots on this server; a root
+      # background picture does.
+      local bg
+      bg=$(mktemp --suffix=.png)
+      convert -size "$size" "xc:rgb($XVFB_ROOT_COLOUR)" "$bg"
+      display -window root "$bg" || true  # it reports failure even when it worked
+      rm -f "$bg"
+      return 0
+    fi
+    kill "$XVFB_PID" 2>/dev/null
+  done
+  echo "xvfb: no free display" >&2
+  return 1
+}
+
+xvfb_stop() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  wait "$XVFB_PID" 2>/dev/null || true
+}
+
+# screenshot FILE: the whole screen, every window on it.
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: "r,g,b" of one pixel of a screenshot.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# visible_windows NAME: "id x y w h" for every mapped window of that name.
+visible_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "$id $X $Y $WIDTH $HEIGHT"
+  done
+}
+
+# wait_for_window NAME W H SECONDS: prints "id x y" of the first visible window of that size.
+wait_for_window() {
+  local deadline=$((SECONDS + $4)) line
+  while [ $SECONDS -le $deadline ]; do
+    line=$(visible_windows "$1" | awk -v w="$2" -v h="$3" '$4 == w && $5 == h { print $1, $2, $3; exit }')
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
