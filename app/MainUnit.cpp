@@ -4,8 +4,10 @@
 #include "flat/TFlatEditUnit.h"
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
+#include "flat/TFlatSoundUnit.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
+#include "platform/MediaSystem.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
 #include "platform/ShapeControl.h"
@@ -48,7 +50,8 @@ const char* const kFretHint =
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+TForm1::TForm1(MediaSystem* media, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fretlore PRO"));
@@ -213,13 +216,13 @@ void TForm1::createControls()
     }
     ListBox->setCurrentRow(-1);
 
-    // The six hidden players, S6 created first.
-    S6 = new StringPlayer(this, QStringLiteral("S6"));
-    S5 = new StringPlayer(this, QStringLiteral("S5"));
-    S4 = new StringPlayer(this, QStringLiteral("S4"));
-    S3 = new StringPlayer(this, QStringLiteral("S3"));
-    S2 = new StringPlayer(this, QStringLiteral("S2"));
-    S1 = new StringPlayer(this, QStringLiteral("S1"));
+    // The six hidden players, S6 created first; player n sounds on the device's slot n - 1.
+    MidiDevice* midi = media_ ? &media_->Midi() : nullptr;
+    StringPlayer** const players[6] = {&S6, &S5, &S4, &S3, &S2, &S1};
+    for (int k = 0; k < 6; ++k) {
+        const int n = 6 - k;
+        *players[k] = new StringPlayer(this, QStringLiteral("S%1").arg(n), midi, n - 1);
+    }
 
     Edit1 = new TFlatComboBox(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -258,6 +261,10 @@ void TForm1::createControls()
     FlatHint1->SetMaxHintWidth(255);
     FlatHint1->SetFont(sansSerif(11));
     FlatHint1->SetFontColor(kLime);
+
+    Sound1 = new TFlatSound(this, media_ ? &media_->Output() : nullptr);
+    Sound1->setObjectName(QStringLiteral("Sound1"));
+    Sound1->SetEvent(seBtnClick);
 
     // Tab order: the list first, then the name field and the six fret edits.
     setTabOrder(ListBox, Edit1);

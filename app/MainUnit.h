@@ -11,6 +11,7 @@ namespace fretlore {
 
 class ImageControl;
 class LabelControl;
+class MediaSystem;
 class MessageTimer;
 class ShapeControl;
 class SpeedButton;
@@ -19,6 +20,7 @@ class TFlatComboBox;
 class TFlatEdit;
 class TFlatHint;
 class TFlatProgressBar;
+class TFlatSound;
 
 // The main window: the chord navigator, the chord diagram, both searches,
 // the play icon and the window's own chrome, on a black window cut to the
@@ -26,7 +28,9 @@ class TFlatProgressBar;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // `media` is the program's sound; without it the players cannot open and
+    // the click sound is silent.
+    explicit TForm1(MediaSystem* media = nullptr, QWidget* parent = nullptr);
 
     // Controls, owned by the window.
     QListWidget* ListBox;
@@ -71,6 +75,7 @@ public:
     TFlatEdit* Estr1;
     ShapeControl* Shape2;
     ImageControl* TmpP;
+    TFlatSound* Sound1;
     TFlatProgressBar* FlatProgressBar1;
 
     // The window's state, shared by its handlers.
@@ -86,6 +91,8 @@ public:
 
 private:
     void createControls();
+
+    MediaSystem* media_;
 };
 
 } // namespace fretlore

@@ -4,6 +4,6 @@
 
 namespace fretlore {
 
-Windows::Windows() : Splash(Form1.SplashRgn->Picture(), &Form1) {}
+Windows::Windows(bool tryDevice) : Media(tryDevice), Form1(&Media), Splash(Form1.SplashRgn->Picture(), &Form1) {}
 
 } // namespace fretlore

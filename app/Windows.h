@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainUnit.h"
+#include "platform/MediaSystem.h"
 #include "shell/AboutUnit.h"
 #include "shell/CreditsUnit.h"
 #include "shell/MessageUnit.h"
@@ -11,11 +12,14 @@ namespace fretlore {
 // The program's five windows, created in this order: the main window first
 // (the splash takes its shape from a picture on it), then the credits, the
 // splash (visible at once), the about and the message windows. They live for
-// the whole run; secondary windows are hidden, never destroyed.
+// the whole run; secondary windows are hidden, never destroyed. The sound
+// system comes before them and goes after them.
 class Windows {
 public:
-    Windows();
+    // `tryDevice` false keeps the sound silent (tests).
+    explicit Windows(bool tryDevice = true);
 
+    MediaSystem Media;
     TForm1 Form1;
     TCredits Credits;
     TSplash Splash;

@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # Qt 6 and tests
   qt6-base-dev libgl-dev libgtest-dev
+  # sound: the synthesizer, its General MIDI sound font, the sound device layer
+  libfluidsynth-dev fluid-soundfont-gm libasound2-dev
   # fonts the program and its pictures use
   fonts-liberation fonts-comic-neue fontconfig
   # the build-time catalogue generator and checks

@@ -1,0 +1,223 @@
+#include "platform/AudioOutput.h"
+
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#include <pthread.h>
+#include <sched.h>
+
+namespace fretlore {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// ALSA reports every probe it makes on stderr; the program says one line itself.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+std::int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+// The system's default playback device, or null.
+snd_pcm_t* openDevice(const char** reason)
+{
+    snd_lib_error_set_handler(&quietAlsa);
+    snd_pcm_t* pcm = nullptr;
+    int err = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
+    if (err >= 0) {
+        // Four periods of 256 frames: a command sounds within about 20 ms.
+        const unsigned latencyUs = 4u * AudioOutput::kPeriodFrames * 1000000u / AudioOutput::kSampleRate;
+        err = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 2,
+                                 AudioOutput::kSampleRate, 1, latencyUs);
+        if (err < 0) {
+            snd_pcm_close(pcm);
+            pcm = nullptr;
+        }
+    }
+    if (!pcm)
+        *reason = snd_strerror(err);
+    return pcm;
+}
+
+void raiseThreadPriority()
+{
+    sched_param param{};
+    param.sched_priority = sched_get_priority_min(SCHED_FIFO);
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);  // not granted: stays as it is
+}
+
+} // namespace
+
+struct AudioOutput::Impl {
+    snd_pcm_t* pcm = nullptr;
+
+    // The one-shot in flight, handed over through atomics: the caller fills
+    // the fields, then publishes `shot`; the thread clears it when done.
+    std::atomic<const std::int16_t*> shot{nullptr};
+    int shotCount = 0;
+    double shotStep = 1.0;  // source samples per output frame
+    double shotPos = 0.0;
+    std::mutex shotCaller;   // one caller at a time
+
+    // Recording: buffers allocated by the caller before `recording` is set.
+    std::atomic<bool> recording{false};
+    std::vector<float> recSamples;
+    std::vector<std::int64_t> recTimes;
+    std::size_t recFrames = 0;
+    std::size_t recPeriods = 0;
+    std::mutex recCaller;
+};
+
+AudioOutput::AudioOutput(AudioSource* source, bool tryDevice) : impl_(std::make_unique<Impl>()), source_(source)
+{
+    if (tryDevice) {
+        const char* reason = "";
+        impl_->pcm = openDevice(&reason);
+        if (impl_->pcm)
+            sink_ = Sink::Device;
+        else
+            std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+    }
+    thread_ = std::thread([this] { run(); });
+}
+
+AudioOutput::~AudioOutput()
+{
+    running_ = false;
+    if (thread_.joinable())
+        thread_.join();
+    if (impl_->pcm) {
+        snd_pcm_drop(impl_->pcm);
+        snd_pcm_close(impl_->pcm);
+    }
+}
+
+void AudioOutput::run()
+{
+    raiseThreadPriority();
+    std::array<float, kPeriodFrames> left{};
+    std::array<float, kPeriodFrames> right{};
+    std::array<std::int16_t, 2 * kPeriodFrames> pcmBuffer{};
+    Clock::time_point silentStart = Clock::now();
+    std::int64_t silentFrames = 0;
+
+    while (running_.load()) {
+        left.fill(0.0f);
+        right.fill(0.0f);
+        if (source_)
+            source_->Render(left.data(), right.data(), kPeriodFrames);
+
+        // The one-shot, resampled by holding, into both channels.
+        bool shotEnded = false;
+        if (const std::int16_t* shot = impl_->shot.load(std::memory_order_acquire)) {
+            for (int i = 0; i < kPeriodFrames; ++i) {
+                const int index = int(impl_->shotPos);
+                if (index >= impl_->shotCount) {
+                    shotEnded = true;
+                    break;
+                }
+                const float v = float(shot[index]) / 32768.0f;
+                left[size_t(i)] += v;
+                right[size_t(i)] += v;
+                impl_->shotPos += impl_->shotStep;
+            }
+            if (int(impl_->shotPos) >= impl_->shotCount)
+                shotEnded = true;
+        }
+
+        for (int i = 0; i < kPeriodFrames; ++i) {
+            pcmBuffer[size_t(2 * i)] = std::int16_t(std::lround(std::clamp(left[size_t(i)], -1.0f, 1.0f) * 32767.0f));
+            pcmBuffer[size_t(2 * i + 1)] =
+                std::int16_t(std::lround(std::clamp(right[size_t(i)], -1.0f, 1.0f) * 32767.0f));
+        }
+
+        if (impl_->pcm) {
+            snd_pcm_sframes_t written = snd_pcm_writei(impl_->pcm, pcmBuffer.data(), kPeriodFrames);
+            if (written < 0)
+                written = snd_pcm_recover(impl_->pcm, int(written), 1);
+            if (written < 0) {
+                // The device went away: carry on silently, paced by the clock.
+                std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n",
+                             snd_strerror(int(written)));
+                snd_pcm_close(impl_->pcm);
+                impl_->pcm = nullptr;
+                sink_ = Sink::Silent;
+                silentStart = Clock::now();
+                silentFrames = 0;
+            }
+        }
+        if (!impl_->pcm) {
+            silentFrames += kPeriodFrames;
+            std::this_thread::sleep_until(silentStart +
+                                          std::chrono::nanoseconds(silentFrames * 1000000000LL / kSampleRate));
+        }
+        framesWritten_ += kPeriodFrames;
+
+        if (impl_->recording.load(std::memory_order_acquire)) {
+            if (impl_->recPeriods < impl_->recTimes.size())
+                impl_->recTimes[impl_->recPeriods++] = nowNs();
+            const std::size_t n = std::min<std::size_t>(kPeriodFrames, impl_->recSamples.size() - impl_->recFrames);
+            std::copy_n(left.begin(), n, impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
+            impl_->recFrames += n;
+        }
+
+        if (shotEnded)
+            impl_->shot.store(nullptr, std::memory_order_release);
+    }
+}
+
+void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int rate)
+{
+    if (!samples || count <= 0 || rate <= 0 || !running_.load())
+        return;
+    std::lock_guard lock(impl_->shotCaller);
+    impl_->shotCount = count;
+    impl_->shotStep = double(rate) / kSampleRate;
+    impl_->shotPos = 0.0;
+    impl_->shot.store(samples, std::memory_order_release);
+    // Returns when the thread has written the last sample (or has stopped).
+    while (impl_->shot.load(std::memory_order_acquire) && running_.load())
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    impl_->shot.store(nullptr);
+}
+
+void AudioOutput::waitForTwoPeriods() const
+{
+    const std::int64_t seen = framesWritten_.load();
+    while (running_.load() && framesWritten_.load() < seen + 2 * kPeriodFrames)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void AudioOutput::StartRecording(std::size_t maxFrames)
+{
+    std::lock_guard lock(impl_->recCaller);
+    if (impl_->recording.exchange(false))
+        waitForTwoPeriods();  // the thread may be writing into the old buffers
+    impl_->recSamples.assign(maxFrames, 0.0f);
+    impl_->recTimes.assign(maxFrames / kPeriodFrames + 1, 0);
+    impl_->recFrames = 0;
+    impl_->recPeriods = 0;
+    impl_->recording.store(true, std::memory_order_release);
+}
+
+AudioOutput::Recording AudioOutput::StopRecording()
+{
+    std::lock_guard lock(impl_->recCaller);
+    impl_->recording.store(false);
+    waitForTwoPeriods();  // a period in progress finishes writing to the buffers
+    Recording r;
+    r.samples.assign(impl_->recSamples.begin(), impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
+    r.periodTimesNs.assign(impl_->recTimes.begin(), impl_->recTimes.begin() + std::ptrdiff_t(impl_->recPeriods));
+    return r;
+}
+
+} // namespace fretlore

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace fretlore {
+
+// What the output thread renders: called on the audio thread for every period,
+// with both channels zeroed, to add `frames` frames of sound. It must not
+// block or allocate; a source that cannot render at once leaves silence.
+class AudioSource {
+public:
+    virtual ~AudioSource() = default;
+    virtual void Render(float* left, float* right, int frames) = 0;
+};
+
+// The program's one audio output: a thread that renders the source, mixes
+// one-shot samples (the click) into the same stream and writes it to the
+// system's default sound device in periods of 256 frames at 44100 Hz. When
+// no device opens, or the device goes away, the same thread writes to a
+// silent output paced by the clock, so every timing behaves the same.
+class AudioOutput {
+public:
+    static constexpr int kSampleRate = 44100;
+    static constexpr int kPeriodFrames = 256;
+
+    enum class Sink { Device, Silent };
+
+    // Starts the thread. `source` must outlive the output. With `tryDevice`
+    // false the output is silent from the start.
+    explicit AudioOutput(AudioSource* source, bool tryDevice = true);
+    ~AudioOutput();  // stops the thread and releases the device
+
+    AudioOutput(const AudioOutput&) = delete;
+    AudioOutput& operator=(const AudioOutput&) = delete;
+
+    Sink CurrentSink() const { return sink_.load(); }
+
+    // Mixes mono 16-bit samples at `rate` Hz into the stream once and returns
+    // when the last of them has left the thread. The samples stay the
+    // caller's; they must live until the call returns.
+    void PlayOneShotAndWait(const std::int16_t* samples, int count, int rate);
+
+    // Frames written so far.
+    std::int64_t FramesWritten() const { return framesWritten_.load(); }
+
+    // Recording of the mixed stream (left channel) for measurements: up to
+    // `maxFrames` frames from the next period on, with the steady-clock time
+    // (nanoseconds) at which each period left the thread.
+    struct Recording {
+        std::vector<float> samples;
+        std::vector<std::int64_t> periodTimesNs;  // one per kPeriodFrames frames
+    };
+    void StartRecording(std::size_t maxFrames);
+    Recording StopRecording();
+
+private:
+    struct Impl;
+    void run();
+    void waitForTwoPeriods() const;
+
+    std::unique_ptr<Impl> impl_;
+    AudioSource* source_;
+    std::atomic<Sink> sink_{Sink::Silent};
+    std::atomic<bool> running_{true};
+    std::atomic<std::int64_t> framesWritten_{0};
+    std::thread thread_;
+};
+
+} // namespace fretlore

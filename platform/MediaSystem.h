@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/AudioOutput.h"
+#include "platform/MidiDevice.h"
+
+namespace fretlore {
+
+// The program's sound: the synthesizer with its sound font, then the audio
+// output that renders it. The output is created last and released first.
+class MediaSystem {
+public:
+    explicit MediaSystem(bool tryDevice = true,
+                         const QString& soundFontPath = QString::fromLatin1(MidiDevice::kDefaultSoundFont))
+        : midi_(soundFontPath), output_(&midi_, tryDevice)
+    {
+    }
+
+    MidiDevice& Midi() { return midi_; }
+    AudioOutput& Output() { return output_; }
+
+private:
+    MidiDevice midi_;
+    AudioOutput output_;
+};
+
+} // namespace fretlore

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/AudioOutput.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <mutex>
+
+namespace fretlore {
+
+// Results of the media operations. Each has a text for the user (ErrorText).
+enum class MciError {
+    None = 0,
+    FileNotFound,
+    FileUnreadable,
+    NotMidiFile,
+    CorruptFile,
+    UnsupportedFileType,
+    NoSoundFont,
+    DeviceNotOpen,
+    DeviceFailed,
+};
+
+// The media control layer for MIDI files, on one FluidSynth synthesizer with
+// the General MIDI sound font. It plays up to kSlots files at once, each on a
+// MIDI channel of its own (slot n on channel n), all mixed into one stream that
+// it renders as the AudioSource of the audio output.
+//
+// Open checks the file itself (the synthesizer loads files only once they
+// play) and chooses the device by the file's extension: ".mid" and ".midi"
+// go to the sequencer, anything else is an error. Play starts the file and
+// returns at once, rewinding first when it had played to its end. Stop and
+// Close silence only their slot's channel.
+class MidiDevice : public AudioSource {
+public:
+    static constexpr int kSlots = 8;
+    // General MIDI program (0-based) of the steel-string acoustic guitar.
+    static constexpr int kGuitarProgram = 25;
+    static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+    explicit MidiDevice(const QString& soundFontPath = QString::fromLatin1(kDefaultSoundFont));
+    ~MidiDevice() override;
+
+    MidiDevice(const MidiDevice&) = delete;
+    MidiDevice& operator=(const MidiDevice&) = delete;
+
+    bool HasSoundFont() const;
+
+    // Slot operations; slot is 0 to kSlots - 1. Open closes the slot first.
+    MciError Open(int slot, const QString& path);
+    MciError Play(int slot);
+    MciError Stop(int slot);
+    MciError Close(int slot);
+    bool IsOpen(int slot) const;
+    bool IsPlaying(int slot) const;
+    // Position and length of the open file in ticks; 0 when closed.
+    qint64 Position(int slot) const;
+    qint64 Length(int slot) const;
+
+    // The text of the last error of a slot's Open, naming the file.
+    QString LastErrorText(int slot) const;
+    // The user's text for an error about `path`; "Unknown error code" for
+    // values outside the enumeration.
+    QString ErrorText(MciError error, const QString& path, const QString& detail = QString()) const;
+
+    // AudioSource: renders the synthesizer (silence while the control side
+    // holds the engine).
+    void Render(float* left, float* right, int frames) override;
+
+    // The synthesizer side of the slots (defined with the synthesizer).
+    struct Engine;
+    struct Slot;
+
+private:
+    bool validSlot(int slot) const { return slot >= 0 && slot < kSlots; }
+    void closeLocked(int slot);
+    bool startPlayerLocked(int slot);
+
+    std::unique_ptr<Engine> engine_;
+    QString soundFontPath_;
+    mutable std::mutex lock_;  // the control side; the audio thread only try-locks it
+};
+
+} // namespace fretlore
