@@ -1,5 +1,10 @@
 #include "app/MainUnit.h"
 
+#include "catalogue/ChordCatalogue.h"
+#include "catalogue/ChordEntry.h"
+#include "diagram/ChordDiagram.h"
+#include "diagram/ToneHover.h"
+
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
 #include "flat/TFlatHintUnit.h"
@@ -7,6 +12,7 @@
 #include "flat/TFlatSoundUnit.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
+#include "platform/ListBoxControl.h"
 #include "platform/MediaSystem.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
@@ -15,10 +21,11 @@
 #include "platform/TColor.h"
 #include "platform/WindowRegion.h"
 #include "playback/StringPlayer.h"
+#include "playback/StrumSequencer.h"
 #include "shell/bmp2rgn.h"
-#include "catalogue/ChordCatalogue.h"
 
-#include <QListWidget>
+#include <QCursor>
+#include <QToolTip>
 
 namespace fretlore {
 
@@ -65,7 +72,37 @@ TForm1::TForm1(MediaSystem* media, QWidget* parent)
     setFont(sansSerif(11));
 
     createControls();
+    strum_ = std::make_unique<StrumSequencer>(Players(), Timer1, [this] { ListBoxClick(BitBtn1); });
+    connectHandlers();
     FormCreate(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectHandlers()
+{
+    connect(ListBox, &ListBoxControl::click, this, [this] { ListBoxClick(ListBox); });
+    connect(Chord->events(), &ControlEvents::mouseMove, this,
+            [this](Qt::KeyboardModifiers shift, int x, int y) { ChordMouseMove(Chord, shift, x, y); });
+    connect(Chord->events(), &ControlEvents::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                ChordMouseDown(Chord, button, shift, x, y);
+            });
+    connect(SoundP->events(), &ControlEvents::click, this, [this] { SoundPClick(SoundP); });
+    connect(Timer1, &MessageTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+}
+
+StringPlayerSet TForm1::Players() const
+{
+    StringPlayerSet players{};
+    for (int n = 1; n <= 6; ++n)
+        players[size_t(n - 1)] = findChild<StringPlayer*>(QStringLiteral("S%1").arg(n), Qt::FindDirectChildrenOnly);
+    return players;
+}
+
+int TForm1::StrumStep() const
+{
+    return strum_->StrumStep;
 }
 
 void TForm1::createControls()
@@ -188,7 +225,7 @@ void TForm1::createControls()
     FlatProgressBar1->hide();
 
     // Controls that are windows of their own lie above all the painted ones.
-    ListBox = new QListWidget(this);
+    ListBox = new ListBoxControl(this);
     ListBox->setObjectName(QStringLiteral("ListBox"));
     ListBox->setGeometry(429, 113, 129, 272);
     ListBox->setFrameShape(QFrame::NoFrame);
@@ -287,6 +324,93 @@ void TForm1::FormCreate(QObject*)
         m.Shown = false;
     ExeDir = ExeDirOf(ModuleFileName());
     FormReady = true;
+}
+
+void TForm1::ListBoxClick(QObject* Sender)
+{
+    Timer1->SetEnabled(false);  // ends a strum in progress
+    if (Sender != BitBtn1)
+        Sound1->Play();
+    const int index = ListBox->currentRow();
+    if (index < 0)
+        return;
+    if (index == 0) {
+        SoundP->setCursor(Qt::ArrowCursor);
+        SoundP->setToolTip(QStringLiteral("Play selected chord"));
+        Chord->SetPicture(TmpP->Picture());
+        setWindowTitle(SavedCaption);
+        ChordName->SetCaption(QString());
+        for (ToneMarker& m : ToneMarkers)
+            m.Shown = false;
+        SilenceStringPlayers(Players());
+        return;
+    }
+
+    SoundP->setCursor(Qt::PointingHandCursor);
+    QImage picture = TmpP->Picture();
+    const QString line = ListBox->item(index)->text();
+    const QString name = ChordNameOf(line);
+    ChordName->SetCaption(u' ' + name + u' ');
+    ChordName->move(Chord->x() + Chord->width() / 2 - ChordName->width() / 2, ChordName->y());
+    SoundP->setToolTip(QStringLiteral("Play ") + name + QStringLiteral(" chord on MIDI device"));
+    const auto frets = ReadFrets(FretText(line));
+    if (!frets) {
+        // Every catalogue line reads; a line that does not shows an empty diagram.
+        Chord->SetPicture(picture);
+        return;
+    }
+    if (FormReady)
+        PrepareStringPlayers(Players(), *frets, ExeDir);
+    DrawChordDiagram(picture, *frets, ToneMarkers);
+    Chord->SetPicture(picture);
+}
+
+void TForm1::ChordMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
+{
+    const int hit = ToneUnderMouse(ToneMarkers, X, Y);
+    if (hit >= 0) {
+        Chord->setCursor(FormReady ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        const QString hint = ToneHint(ToneMarkers[size_t(hit)]);
+        if (Chord->toolTip() != hint && QToolTip::isVisible())
+            QToolTip::showText(QCursor::pos(), hint, Chord);  // the hint follows the tone
+        Chord->setToolTip(hint);
+        return;
+    }
+    Chord->setCursor(Qt::ArrowCursor);
+    Chord->setToolTip(RestingHint());
+    if (ListBox->currentRow() >= 1)
+        QToolTip::hideText();  // a chord is shown: the hint starts over from the next movement
+}
+
+void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+{
+    if (!FormReady)
+        return;
+    const StringPlayerSet players = Players();
+    for (int k = 0; k < 6; ++k) {
+        const ToneMarker& m = ToneMarkers[size_t(k)];
+        if (!m.Shown)
+            continue;
+        if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
+            players[size_t(k)]->Open();
+            players[size_t(k)]->Play();
+        } else {
+            Chord->setCursor(Qt::ArrowCursor);
+        }
+    }
+}
+
+void TForm1::SoundPClick(QObject*)
+{
+    if (ListBox->currentRow() <= 0)
+        return;
+    Sound1->Play();
+    strum_->Start();
+}
+
+void TForm1::Timer1Timer(QObject*)
+{
+    strum_->Tick();
 }
 
 } // namespace fretlore

@@ -1,21 +1,24 @@
 #pragma once
 
 #include "diagram/ToneMarker.h"
+#include "playback/StringPlayers.h"
+
+#include <memory>
 
 #include <QString>
 #include <QWidget>
-
-class QListWidget;
 
 namespace fretlore {
 
 class ImageControl;
 class LabelControl;
+class ListBoxControl;
 class MediaSystem;
 class MessageTimer;
 class ShapeControl;
 class SpeedButton;
 class StringPlayer;
+class StrumSequencer;
 class TFlatComboBox;
 class TFlatEdit;
 class TFlatHint;
@@ -31,9 +34,10 @@ public:
     // `media` is the program's sound; without it the players cannot open and
     // the click sound is silent.
     explicit TForm1(MediaSystem* media = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Controls, owned by the window.
-    QListWidget* ListBox;
+    ListBoxControl* ListBox;
     ImageControl* Chord;
     ImageControl* Kestrune;
     LabelControl* Label1;
@@ -89,10 +93,30 @@ public:
     // its mask, keeps the blank diagram and sets the state above.
     void FormCreate(QObject* Sender);
 
+    // Shows the selected line: draws the voicing, names the chord, records
+    // the tone markers and prepares the string players; line 0 clears it all.
+    // The program calls it with BitBtn1 as sender, which plays no click.
+    void ListBoxClick(QObject* Sender);
+    // The tone under the mouse: its name as the diagram's hint.
+    void ChordMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    // Any button on a tone plays its string.
+    void ChordMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    // Strums the shown chord, one string every 800 ms.
+    void SoundPClick(QObject* Sender);
+    void Timer1Timer(QObject* Sender);
+
+    // The strum's progress (0 to 7).
+    int StrumStep() const;
+    // The players in column order, found by their composed names "S1" to "S6".
+    StringPlayerSet Players() const;
+
 private:
     void createControls();
 
+    void connectHandlers();
+
     MediaSystem* media_;
+    std::unique_ptr<StrumSequencer> strum_;
 };
 
 } // namespace fretlore

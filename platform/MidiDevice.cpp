@@ -188,6 +188,13 @@ MciError MidiDevice::Open(int slot, const QString& path)
     return error;
 }
 
+bool MidiDevice::atEndLocked(const Slot& s)
+{
+    // The sequencer stays "playing" after the last event; the file's own length says when it is done.
+    return s.player && (fluid_player_get_status(s.player) == FLUID_PLAYER_DONE ||
+                        fluid_player_get_current_tick(s.player) >= s.lengthTicks);
+}
+
 bool MidiDevice::startPlayerLocked(int slot)
 {
     Slot& s = engine_->slotTable[size_t(slot)];
@@ -214,7 +221,7 @@ void MidiDevice::closeLocked(int slot)
     s.player = nullptr;
     s.path.clear();
     s.lengthTicks = 0;
-    fluid_synth_all_notes_off(engine_->synth, s.channel);
+    fluid_synth_all_sounds_off(engine_->synth, s.channel);
 }
 
 MciError MidiDevice::Play(int slot)
@@ -226,7 +233,7 @@ MciError MidiDevice::Play(int slot)
     if (!s.player)
         return MciError::DeviceNotOpen;
     // Played to its end: start again from the beginning.
-    if (fluid_player_get_status(s.player) == FLUID_PLAYER_DONE) {
+    if (atEndLocked(s)) {
         const QString path = s.path;
         const qint64 length = s.lengthTicks;
         delete_fluid_player(s.player);
@@ -248,7 +255,7 @@ MciError MidiDevice::Stop(int slot)
     if (!s.player)
         return MciError::DeviceNotOpen;
     fluid_player_stop(s.player);
-    fluid_synth_all_notes_off(engine_->synth, s.channel);
+    fluid_synth_all_sounds_off(engine_->synth, s.channel);
     return MciError::None;
 }
 
@@ -275,7 +282,7 @@ bool MidiDevice::IsPlaying(int slot) const
         return false;
     std::lock_guard guard(lock_);
     const Slot& s = engine_->slotTable[size_t(slot)];
-    return s.player && fluid_player_get_status(s.player) == FLUID_PLAYER_PLAYING;
+    return s.player && fluid_player_get_status(s.player) == FLUID_PLAYER_PLAYING && !atEndLocked(s);
 }
 
 qint64 MidiDevice::Position(int slot) const
@@ -286,9 +293,7 @@ qint64 MidiDevice::Position(int slot) const
     const Slot& s = engine_->slotTable[size_t(slot)];
     if (!s.player)
         return 0;
-    if (fluid_player_get_status(s.player) == FLUID_PLAYER_DONE)
-        return s.lengthTicks;
-    return qMin<qint64>(fluid_player_get_current_tick(s.player), s.lengthTicks);
+    return atEndLocked(s) ? s.lengthTicks : qMin<qint64>(fluid_player_get_current_tick(s.player), s.lengthTicks);
 }
 
 qint64 MidiDevice::Length(int slot) const

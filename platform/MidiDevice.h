@@ -32,7 +32,7 @@ enum class MciError {
 // play) and chooses the device by the file's extension: ".mid" and ".midi"
 // go to the sequencer, anything else is an error. Play starts the file and
 // returns at once, rewinding first when it had played to its end. Stop and
-// Close silence only their slot's channel.
+// Close cut the sound of their slot's channel at once, and only of that one.
 class MidiDevice : public AudioSource {
 public:
     static constexpr int kSlots = 8;
@@ -77,6 +77,7 @@ private:
     bool validSlot(int slot) const { return slot >= 0 && slot < kSlots; }
     void closeLocked(int slot);
     bool startPlayerLocked(int slot);
+    static bool atEndLocked(const Slot& s);
 
     std::unique_ptr<Engine> engine_;
     QString soundFontPath_;

@@ -8,6 +8,7 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
+#include "platform/ListBoxControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
 #include "platform/ShapeControl.h"

@@ -1,0 +1,74 @@
+#include "diagram/ChordDiagram.h"
+
+#include "diagram/guitarstr.h"
+
+#include <QPainter>
+
+namespace fretlore {
+
+using namespace DiagramGeometry;
+
+namespace {
+
+constexpr int kMaxNoteName = 20;
+
+void disc(QPainter& p, int x, int y, int diameter, const QColor& colour)
+{
+    p.setBrush(colour);
+    p.drawEllipse(QRect(x - diameter / 2, y - diameter / 2, diameter, diameter));
+}
+
+} // namespace
+
+int BaseFretOf(const std::array<int, 6>& frets)
+{
+    int base = 0;
+    for (int f : frets)
+        if (f > 0 && (base == 0 || f < base))
+            base = f;
+    return base == 0 ? 1 : base;
+}
+
+int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarkerArray& markers)
+{
+    const int baseFret = BaseFretOf(frets);
+    const QColor lime(0, 255, 0);
+
+    QPainter p(&picture);
+    // The position number, on the canvas's white text background.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.setPen(lime);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(Qt::white);
+    const QString number = QString::number(baseFret);
+    const QFontMetrics fm(font);
+    p.drawText(QRect(kBaseFretX, kBaseFretY, fm.horizontalAdvance(number), fm.height()), Qt::AlignLeft | Qt::AlignTop,
+               number);
+
+    p.setPen(Qt::NoPen);
+    for (int string = 1; string <= 6; ++string) {
+        ToneMarker& marker = markers[size_t(string - 1)];
+        const int absolute = frets[size_t(string - 1)];
+        const int y = RowY(string);
+        if (absolute > 0) {
+            const int x = ToneX(absolute - baseFret + 1);
+            disc(p, x, y, kToneDiameter, lime);
+            marker.X = x;
+        } else if (absolute == 0) {
+            disc(p, kOpenX, y, kToneDiameter, lime);
+            disc(p, kOpenX, y, kOpenCentreDiameter, Qt::black);
+            marker.X = kOpenX;
+        } else {
+            marker.Shown = false;
+            continue;
+        }
+        marker.Y = y;
+        marker.Shown = true;
+        marker.NoteName = NoteName(string, absolute).left(kMaxNoteName);
+    }
+    return baseFret;
+}
+
+} // namespace fretlore

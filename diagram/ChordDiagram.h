@@ -1,0 +1,38 @@
+#pragma once
+
+#include "diagram/ToneMarker.h"
+
+#include <QImage>
+
+#include <array>
+
+namespace fretlore {
+
+// Geometry of the fretboard picture, in picture pixels.
+namespace DiagramGeometry {
+inline constexpr int kWidth = 391;
+inline constexpr int kHeight = 176;
+// Row of string i (1 = E6 to 6 = e1).
+constexpr int RowY(int string) { return 30 + 23 * (string - 1); }
+// Middle of the cell of normalised fret f (1 = the cell next to the string labels).
+constexpr int ToneX(int fret) { return 334 - 93 * (fret - 1); }
+inline constexpr int kOpenX = 334;
+inline constexpr int kBaseFretX = 330;
+inline constexpr int kBaseFretY = 3;
+inline constexpr int kToneDiameter = 14;
+inline constexpr int kOpenCentreDiameter = 12;
+} // namespace DiagramGeometry
+
+// The smallest fret above 0, or 1 when no string is fretted.
+int BaseFretOf(const std::array<int, 6>& frets);
+
+// Draws a voicing onto `picture` (a fresh copy of the blank diagram): the
+// position number at the top right, a lime disc for every fretted tone at its
+// fret relative to the position, a lime ring with a black centre for every
+// open string, nothing for a muted one; tones more than four frets above the
+// position land left of the picture, unseen. Records each drawn tone in
+// `markers`, named from the note-name table at the absolute fret. Returns the
+// position number.
+int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarkerArray& markers);
+
+} // namespace fretlore

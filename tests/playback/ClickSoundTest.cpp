@@ -1,0 +1,93 @@
+// The click sound plays through the audio output and returns when it has
+// gone out, with or without a sound device.
+#include "flat/TFlatSoundUnit.h"
+#include "platform/AudioOutput.h"
+
+#include "Dsp.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace fretlore;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double playMs(TFlatSound& sound)
+{
+    const auto start = Clock::now();
+    sound.Play();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+TEST(ClickSound, PlayReturnsWhenTheSoundHasGoneOut)
+{
+    for (const bool tryDevice : {false, true}) {
+        AudioOutput output(nullptr, tryDevice);
+        TFlatSound sound(nullptr, &output);
+        EXPECT_EQ(sound.Event(), seBtnClick);
+        playMs(sound);  // the first play warms the thread up
+        for (int i = 0; i < 3; ++i) {
+            const double ms = playMs(sound);
+            EXPECT_GE(ms, 105.0) << (tryDevice ? "device" : "silent");
+            EXPECT_LE(ms, 130.0) << (tryDevice ? "device" : "silent");
+        }
+    }
+}
+
+TEST(ClickSound, EveryEventPlaysTheSameClickIntoTheStream)
+{
+    AudioOutput output(nullptr, false);
+    TFlatSound sound(nullptr, &output);
+    for (TSoundEvent event : {seBtnClick, seMenu, seMenuClick, seMoveIntoBtn, sePanelExpand}) {
+        sound.SetEvent(event);
+        output.StartRecording(AudioOutput::kSampleRate);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));  // some silence before it
+        sound.Play();
+        const AudioOutput::Recording r = output.StopRecording();
+        ASSERT_FALSE(r.samples.empty());
+        const std::vector<size_t> at = dsp::onsets(r.samples, AudioOutput::kSampleRate, 3.0, 0.005);
+        ASSERT_EQ(at.size(), 1u) << "event " << event;
+        // About 110 ms of sound, then silence.
+        const double peak = dsp::rms(r.samples, at[0], 441);
+        EXPECT_GT(peak, 0.01);
+        EXPECT_LT(dsp::rms(r.samples, at[0] + size_t(0.12 * AudioOutput::kSampleRate), 2000), 1e-4);
+    }
+}
+
+TEST(ClickSound, TwoPlaysInARowPlayOneAfterTheOther)
+{
+    AudioOutput output(nullptr, false);
+    TFlatSound sound(nullptr, &output);
+    sound.Play();
+    const auto start = Clock::now();
+    sound.Play();
+    sound.Play();
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    EXPECT_GE(ms, 210.0);
+    EXPECT_LE(ms, 260.0);
+}
+
+TEST(ClickSound, WithoutAnOutputNothingPlays)
+{
+    TFlatSound sound(nullptr, nullptr);
+    const auto start = Clock::now();
+    sound.Play();
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    EXPECT_LT(ms, 5.0);
+}
+
+TEST(AudioOutput, SilentOutputKeepsTime)
+{
+    AudioOutput output(nullptr, false);
+    EXPECT_EQ(output.CurrentSink(), AudioOutput::Sink::Silent);
+    const std::int64_t before = output.FramesWritten();
+    const auto start = Clock::now();
+    while (Clock::now() - start < std::chrono::milliseconds(500))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const double seconds = double(output.FramesWritten() - before) / AudioOutput::kSampleRate;
+    EXPECT_NEAR(seconds, 0.5, 0.03);
+}

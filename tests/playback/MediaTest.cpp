@@ -1,0 +1,257 @@
+// The string players' media layer, rendered offline through the real
+// synthesizer and sound font: pitches, stopping, closing, reopening, errors.
+#include "platform/AudioOutput.h"
+#include "platform/EMCIDeviceError.h"
+#include "platform/MidiDevice.h"
+#include "playback/StringPlayer.h"
+#include "playback/StringPlayers.h"
+
+#include "Dsp.h"
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace fretlore;
+
+namespace {
+
+// The program's folder in the build, with the mid folder in it.
+const QString kExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+constexpr double kRate = AudioOutput::kSampleRate;
+constexpr int kOpenNotes[6] = {40, 45, 50, 55, 59, 64};  // E6 A5 D4 G3 B2 e1
+
+QString midFile(int column, int fret)
+{
+    return StringFileName(kExeDir, column, fret);
+}
+
+class Media : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { device_ = std::make_unique<MidiDevice>(); }
+    static void TearDownTestSuite() { device_.reset(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(device_->HasSoundFont()) << "install fluid-soundfont-gm";
+        for (int s = 0; s < MidiDevice::kSlots; ++s)
+            device_->Close(s);
+        render(0.5);  // let earlier notes die away
+    }
+
+    // Renders `seconds` of the mixed stream (left channel).
+    static std::vector<float> render(double seconds)
+    {
+        std::vector<float> out;
+        float left[AudioOutput::kPeriodFrames];
+        float right[AudioOutput::kPeriodFrames];
+        const int periods = int(seconds * kRate / AudioOutput::kPeriodFrames);
+        for (int p = 0; p < periods; ++p) {
+            std::fill(std::begin(left), std::end(left), 0.0f);
+            std::fill(std::begin(right), std::end(right), 0.0f);
+            device_->Render(left, right, AudioOutput::kPeriodFrames);
+            out.insert(out.end(), std::begin(left), std::end(left));
+        }
+        return out;
+    }
+
+    static std::unique_ptr<MidiDevice> device_;
+};
+std::unique_ptr<MidiDevice> Media::device_;
+
+} // namespace
+
+TEST_F(Media, EachStringSoundsItsPitchOpenAndAtTheTwelfthFret)
+{
+    for (int column = 1; column <= 6; ++column) {
+        for (int fret : {0, 12}) {
+            const int slot = column - 1;
+            ASSERT_EQ(device_->Open(slot, midFile(column, fret)), MciError::None) << column << "/" << fret;
+            ASSERT_EQ(device_->Play(slot), MciError::None);
+            render(0.05);
+            const double f = dsp::pitchHzChecked(render(1.2), kRate);
+            const double expected = dsp::midiHz(kOpenNotes[column - 1] + fret);
+            EXPECT_NEAR(dsp::cents(f, expected), 0.0, 20.0)
+                << "string " << column << " fret " << fret << ": " << f << " Hz, expected " << expected;
+            device_->Close(slot);
+            render(0.3);
+        }
+    }
+}
+
+TEST_F(Media, StopSilencesOnlyItsOwnString)
+{
+    ASSERT_EQ(device_->Open(1, midFile(2, 0)), MciError::None);  // A5, 110 Hz
+    ASSERT_EQ(device_->Open(5, midFile(6, 0)), MciError::None);  // e1, 330 Hz
+    device_->Play(1);
+    device_->Play(5);
+    render(0.3);
+    EXPECT_EQ(device_->Stop(1), MciError::None);
+    EXPECT_TRUE(device_->IsOpen(1));  // stopped, still open
+    render(0.4);                       // the stopped string's release dies away
+    const std::vector<float> after = render(1.0);
+    EXPECT_GT(dsp::rms(after, 0, after.size()), 0.003);
+    EXPECT_NEAR(dsp::cents(dsp::pitchHzChecked(after, kRate), dsp::midiHz(64)), 0.0, 20.0);
+
+    // The other one alone, stopped: silence.
+    EXPECT_EQ(device_->Stop(5), MciError::None);
+    render(0.5);
+    const std::vector<float> silent = render(0.3);
+    EXPECT_LT(dsp::rms(silent, 0, silent.size()), 0.0005);
+}
+
+TEST_F(Media, CloseReleasesAndOpenTwiceRestarts)
+{
+    ASSERT_EQ(device_->Open(0, midFile(1, 5)), MciError::None);
+    EXPECT_GT(device_->Length(0), 0);
+    device_->Play(0);
+    const std::vector<float> first = render(0.5);
+    EXPECT_FALSE(dsp::onsets(first, kRate).empty());
+
+    // Opening again closes and silences, and waits for Play.
+    ASSERT_EQ(device_->Open(0, midFile(1, 5)), MciError::None);
+    EXPECT_FALSE(device_->IsPlaying(0));
+    EXPECT_EQ(device_->Position(0), 0);
+    render(0.5);
+    EXPECT_LT(dsp::rms(render(0.2), 0, size_t(0.2 * kRate)), 0.0005);
+    device_->Play(0);
+    EXPECT_FALSE(dsp::onsets(render(0.5), kRate).empty());
+
+    EXPECT_EQ(device_->Close(0), MciError::None);
+    EXPECT_FALSE(device_->IsOpen(0));
+    EXPECT_EQ(device_->Length(0), 0);
+    render(0.5);
+    EXPECT_LT(dsp::rms(render(0.2), 0, size_t(0.2 * kRate)), 0.0005);
+    EXPECT_EQ(device_->Play(0), MciError::DeviceNotOpen);
+    EXPECT_EQ(device_->Close(0), MciError::None);  // closing a closed slot is harmless
+}
+
+TEST_F(Media, AFilePlayedToItsEndRewindsOnPlay)
+{
+    ASSERT_EQ(device_->Open(2, midFile(3, 2)), MciError::None);
+    device_->Play(2);
+    render(3.4);
+    EXPECT_EQ(device_->Position(2), device_->Length(2));
+    EXPECT_FALSE(device_->IsPlaying(2));
+    render(0.5);
+    ASSERT_EQ(device_->Play(2), MciError::None);
+    EXPECT_FALSE(dsp::onsets(render(0.5), kRate).empty());
+}
+
+TEST_F(Media, OpenErrorsNameTheFileAndTheirCause)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    };
+    QFile good(midFile(1, 3));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray bytes = good.readAll();
+
+    struct Case {
+        QString path;
+        MciError error;
+        const char* says;
+    };
+    const Case cases[] = {
+        {dir.filePath(QStringLiteral("6-99.mid")), MciError::FileNotFound, "was not found"},
+        {write(QStringLiteral("click.wav"), bytes), MciError::UnsupportedFileType, "only .mid and .midi"},
+        {write(QStringLiteral("cut.mid"), bytes.left(20)), MciError::CorruptFile, "damaged"},
+        {write(QStringLiteral("noise.mid"), QByteArray("\x13\x99\xfe\x00garbage", 11)), MciError::NotMidiFile,
+         "is not a MIDI file"},
+        {write(QStringLiteral("empty.midi"), QByteArray()), MciError::NotMidiFile, "is not a MIDI file"},
+        {dir.path(), MciError::UnsupportedFileType, "only .mid"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(device_->Open(4, c.path), c.error) << c.path.toStdString();
+        const QString text = device_->LastErrorText(4);
+        EXPECT_TRUE(text.contains(QLatin1String(c.says))) << text.toStdString();
+        if (c.error != MciError::UnsupportedFileType || c.path.endsWith(QLatin1String(".wav"))) {
+            EXPECT_TRUE(text.contains(QFileInfo(c.path).fileName())) << text.toStdString();
+        }
+        EXPECT_FALSE(device_->IsOpen(4));
+    }
+    // A good file with upper-case extension opens.
+    EXPECT_EQ(device_->Open(4, write(QStringLiteral("GOOD.MID"), bytes)), MciError::None);
+    EXPECT_EQ(device_->ErrorText(static_cast<MciError>(99), QString()), QStringLiteral("Unknown error code"));
+}
+
+TEST(MediaWithoutSoundFont, OpenFailsNamingTheFontAndItsPackage)
+{
+    MidiDevice device(QStringLiteral("/nonexistent/default-GM.sf2"));
+    EXPECT_FALSE(device.HasSoundFont());
+    EXPECT_EQ(device.Open(0, midFile(1, 0)), MciError::NoSoundFont);
+    const QString text = device.LastErrorText(0);
+    EXPECT_TRUE(text.contains(QLatin1String("/nonexistent/default-GM.sf2"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("fluid-soundfont-gm"))) << text.toStdString();
+    float l[64] = {}, r[64] = {};
+    device.Render(l, r, 64);  // renders silence, no crash
+}
+
+TEST_F(Media, StringPlayersRaiseTheDeviceErrors)
+{
+    StringPlayer player(nullptr, QStringLiteral("S1"), device_.get(), 0);
+    try {
+        player.Play();
+        FAIL() << "Play on a closed player";
+    } catch (const EMCIDeviceError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("No MCI device open"));
+    }
+    EXPECT_THROW(player.Stop(), EMCIDeviceError);
+    player.Close();  // harmless
+
+    player.SetFileName(kExeDir + QStringLiteral("missing/6-03.mid"));
+    try {
+        player.Open();
+        FAIL() << "Open of a missing file";
+    } catch (const EMCIDeviceError& e) {
+        EXPECT_TRUE(e.Message().contains(QLatin1String("6-03.mid")));
+    }
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(player.DeviceId(), 0);
+
+    player.SetFileName(midFile(1, 3));
+    player.Open();
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_EQ(player.DeviceId(), 1);
+    player.Play();
+    player.Stop();
+    // A new file name leaves the open device on its old file.
+    player.SetFileName(QString());
+    EXPECT_TRUE(player.IsOpen());
+    player.Close();
+    EXPECT_FALSE(player.IsOpen());
+    StringPlayer orphan(nullptr, QStringLiteral("S2"), nullptr, 1);
+    orphan.SetFileName(midFile(2, 0));
+    EXPECT_THROW(orphan.Open(), EMCIDeviceError);
+}
+
+TEST(StringFiles, NamesAndPreparation)
+{
+    EXPECT_EQ(StringFileName(QStringLiteral("/opt/f/"), 1, 3), QStringLiteral("/opt/f/mid/6-03.mid"));
+    EXPECT_EQ(StringFileName(QStringLiteral("/opt/f/"), 6, 0), QStringLiteral("/opt/f/mid/1-00.mid"));
+    EXPECT_EQ(StringFileName(QStringLiteral("/"), 3, 12), QStringLiteral("/mid/4-12.mid"));
+    EXPECT_EQ(StringFileName(QStringLiteral("/"), 2, 10), QStringLiteral("/mid/5-10.mid"));
+
+    StringPlayer s1(nullptr, QStringLiteral("S1"), nullptr, 0), s2(nullptr, QStringLiteral("S2"), nullptr, 1),
+        s3(nullptr, QStringLiteral("S3"), nullptr, 2), s4(nullptr, QStringLiteral("S4"), nullptr, 3),
+        s5(nullptr, QStringLiteral("S5"), nullptr, 4), s6(nullptr, QStringLiteral("S6"), nullptr, 5);
+    const StringPlayerSet players = {&s1, &s2, &s3, &s4, &s5, &s6};
+    PrepareStringPlayers(players, {8, -1, 10, 9, 8, -1}, QStringLiteral("/x/"));
+    EXPECT_EQ(s1.FileName(), QStringLiteral("/x/mid/6-08.mid"));
+    EXPECT_TRUE(s2.FileName().isEmpty());
+    EXPECT_EQ(s3.FileName(), QStringLiteral("/x/mid/4-10.mid"));
+    EXPECT_EQ(s5.FileName(), QStringLiteral("/x/mid/2-08.mid"));
+    EXPECT_TRUE(s6.FileName().isEmpty());
+    SilenceStringPlayers(players);
+    for (StringPlayer* p : players)
+        EXPECT_TRUE(p->FileName().isEmpty());
+}
