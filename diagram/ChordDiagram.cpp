@@ -38,6 +38,7 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
     // The position number, on the canvas's white text background.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);  // crisp lime pixels, as on the rest of the picture
     p.setFont(font);
     p.setPen(lime);
     p.setBackgroundMode(Qt::OpaqueMode);

@@ -34,8 +34,8 @@ snd_pcm_t* openDevice(const char** reason)
     snd_pcm_t* pcm = nullptr;
     int err = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
     if (err >= 0) {
-        // Four periods of 256 frames: a command sounds within about 20 ms.
-        const unsigned latencyUs = 4u * AudioOutput::kPeriodFrames * 1000000u / AudioOutput::kSampleRate;
+        // Eight periods of 128 frames (23 ms): a command sounds within about 25 ms.
+        const unsigned latencyUs = 8u * AudioOutput::kPeriodFrames * 1000000u / AudioOutput::kSampleRate;
         err = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 2,
                                  AudioOutput::kSampleRate, 1, latencyUs);
         if (err < 0) {
@@ -111,6 +111,7 @@ void AudioOutput::run()
     std::int64_t silentFrames = 0;
 
     while (running_.load()) {
+        const std::int64_t renderedAt = nowNs();
         left.fill(0.0f);
         right.fill(0.0f);
         if (source_)
@@ -164,7 +165,7 @@ void AudioOutput::run()
 
         if (impl_->recording.load(std::memory_order_acquire)) {
             if (impl_->recPeriods < impl_->recTimes.size())
-                impl_->recTimes[impl_->recPeriods++] = nowNs();
+                impl_->recTimes[impl_->recPeriods++] = renderedAt;
             const std::size_t n = std::min<std::size_t>(kPeriodFrames, impl_->recSamples.size() - impl_->recFrames);
             std::copy_n(left.begin(), n, impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
             impl_->recFrames += n;

@@ -19,13 +19,13 @@ public:
 
 // The program's one audio output: a thread that renders the source, mixes
 // one-shot samples (the click) into the same stream and writes it to the
-// system's default sound device in periods of 256 frames at 44100 Hz. When
+// system's default sound device in periods of 128 frames (2.9 ms) at 44100 Hz. When
 // no device opens, or the device goes away, the same thread writes to a
 // silent output paced by the clock, so every timing behaves the same.
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 44100;
-    static constexpr int kPeriodFrames = 256;
+    static constexpr int kPeriodFrames = 128;
 
     enum class Sink { Device, Silent };
 
@@ -49,7 +49,8 @@ public:
 
     // Recording of the mixed stream (left channel) for measurements: up to
     // `maxFrames` frames from the next period on, with the steady-clock time
-    // (nanoseconds) at which each period left the thread.
+    // (nanoseconds) at which each period was rendered: a command given before
+    // that time sounds in that period.
     struct Recording {
         std::vector<float> samples;
         std::vector<std::int64_t> periodTimesNs;  // one per kPeriodFrames frames

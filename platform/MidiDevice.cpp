@@ -6,6 +6,7 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace fretlore {
@@ -319,8 +320,14 @@ void MidiDevice::Render(float* left, float* right, int frames)
     if (!guard.owns_lock() || !engine_ || !engine_->synth)
         return;  // leaves the zeroed period: silence
     // The synthesizer is the output's only source, so writing over the zeroed
-    // period is the same as adding to it.
-    fluid_synth_write_float(engine_->synth, frames, left, 0, 1, right, 0, 1);
+    // period is the same as adding to it. Rendered in small blocks: the file
+    // players advance between blocks, so a note starts within one block of
+    // its command rather than one period.
+    constexpr int kBlock = 64;
+    for (int done = 0; done < frames; done += kBlock) {
+        const int n = std::min(kBlock, frames - done);
+        fluid_synth_write_float(engine_->synth, n, left + done, 0, 1, right + done, 0, 1);
+    }
 }
 
 } // namespace fretlore

@@ -11,6 +11,11 @@ StringPlayer::StringPlayer(QObject* parent, const QString& name, MidiDevice* dev
     setObjectName(name);
 }
 
+StringPlayer::~StringPlayer()
+{
+    Close();
+}
+
 void StringPlayer::Open()
 {
     if (IsOpen())

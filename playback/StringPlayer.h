@@ -20,6 +20,7 @@ class StringPlayer : public QObject {
 public:
     // `device` may be null: the player then fails every Open.
     StringPlayer(QObject* parent, const QString& name, MidiDevice* device, int slot);
+    ~StringPlayer() override;  // releases the device
 
     QString FileName() const { return fileName_; }
     // Stores the text only; an open device stays open on its old file.

@@ -161,10 +161,32 @@ inline std::vector<size_t> onsets(const std::vector<float>& x, double rate, doub
                     at = i;
                     break;
                 }
+
             result.push_back(at);
             lastOnset = k;
             any = true;
         }
+    }
+    return result;
+}
+
+// Frames at which sound starts after a silence: the first sample above
+// `threshold` after at least `gapMs` of samples below it. Suits notes that
+// begin where the sound before them was cut off.
+inline std::vector<size_t> soundStarts(const std::vector<float>& x, double rate, double threshold = 2e-4,
+                                       double gapMs = 2.0)
+{
+    std::vector<size_t> result;
+    const size_t gap = size_t(rate * gapMs / 1000.0);
+    size_t quiet = gap;  // the recording starts as if after silence
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::abs(x[i]) < threshold) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= gap)
+            result.push_back(i);
+        quiet = 0;
     }
     return result;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+// A Qt Test main with the program's own application object (so errors that
+// escape a handler reach its error report) and its font substitutes.
+#include "platform/FontSubstitutes.h"
+#include "platform/TApplication.h"
+
+#include <QTest>
+
+#define FRETLORE_TEST_MAIN(TestClass)                                                                                  \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        fretlore::TApplication app(argc, argv);                                                                        \
+        fretlore::TApplication::setApplicationName(QStringLiteral("Fretlore PRO"));                                    \
+        fretlore::InstallFontSubstitutes();                                                                            \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

@@ -1,0 +1,278 @@
+// Showing a line: the diagram's pixels, the markers, the chord's name, the
+// play icon's hint, the players' files; and the tone hover and click.
+#include "app/MainUnit.h"
+#include "catalogue/ChordEntry.h"
+#include "flat/TFlatSoundUnit.h"
+#include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
+#include "platform/ListBoxControl.h"
+#include "platform/MediaSystem.h"
+#include "platform/MessageTimer.h"
+#include "platform/SpeedButton.h"
+#include "playback/StringPlayer.h"
+
+#include "AppTestMain.h"
+
+#include <QElapsedTimer>
+
+using namespace fretlore;
+
+namespace {
+
+const QRgb kLime = qRgb(0, 255, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+
+QRgb at(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000; }
+
+// Shows line `index` as the program does (no click sound).
+void show(TForm1& form, int index)
+{
+    form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);  // the program's folder in the build, with its mid folder
+    form.ListBox->setCurrentRow(index);
+    form.ListBoxClick(form.BitBtn1);
+}
+
+} // namespace
+
+class DiagramTest : public QObject {
+    Q_OBJECT
+private:
+    MediaSystem media_{false};
+
+    // A disc of diameter 14 at (x, y): lime to radius 6 all round, nothing
+    // lime at radius 9 above and below.
+    static void checkDisc(const QImage& img, int x, int y)
+    {
+        for (auto [dx, dy] : {std::pair{0, 0}, {-6, 0}, {5, 0}, {0, -6}, {0, 5}, {-4, -4}, {3, 3}})
+            QCOMPARE(at(img, x + dx, y + dy), kLime);
+        QCOMPARE(at(img, x, y - 9), kWhite);
+        QCOMPARE(at(img, x, y + 9), kWhite);
+    }
+    // A ring: a lime rim one pixel wide around a black centre of diameter 12.
+    static void checkRing(const QImage& img, int x, int y)
+    {
+        for (auto [dx, dy] : {std::pair{0, 0}, {-5, 0}, {4, 0}, {0, -5}, {0, 4}})
+            QCOMPARE(at(img, x + dx, y + dy), kBlack);
+        QCOMPARE(at(img, x - 7, y), kLime);
+        QCOMPARE(at(img, x, y - 7), kLime);
+        QCOMPARE(at(img, x, y - 9), kWhite);
+        QCOMPARE(at(img, x, y + 9), kWhite);
+    }
+    static bool anyLime(const QImage& img, const QRect& r)
+    {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (at(img, x, y) == kLime)
+                    return true;
+        return false;
+    }
+
+private slots:
+    void line1OpenC()
+    {
+        TForm1 form(&media_);
+        show(form, 1);
+        const QImage img = form.Chord->Picture();
+        checkRing(img, 334, 30);
+        checkRing(img, 334, 99);
+        checkRing(img, 334, 145);
+        checkDisc(img, 148, 53);
+        checkDisc(img, 241, 76);
+        checkDisc(img, 334, 122);
+        // The position number "1" at (330, 3), nothing left of it.
+        QVERIFY(anyLime(img, QRect(330, 3, 8, 11)));
+        QVERIFY(!anyLime(img, QRect(300, 0, 29, 20)));
+
+        const int xs[6] = {334, 148, 241, 334, 334, 334};
+        const char* names[6] = {"E", "C", "E", "G", "C", "E"};
+        for (int k = 0; k < 6; ++k) {
+            const ToneMarker& m = form.ToneMarkers[size_t(k)];
+            QVERIFY(m.Shown);
+            QCOMPARE(m.X, xs[k]);
+            QCOMPARE(m.Y, 30 + 23 * k);
+            QCOMPARE(m.NoteName, QLatin1String(names[k]));
+        }
+        QCOMPARE(form.ChordName->Caption(), QStringLiteral(" C "));
+        QCOMPARE(form.SoundP->toolTip(), QStringLiteral("Play C chord on MIDI device"));
+        QCOMPARE(form.SoundP->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form.S1->FileName(), form.ExeDir + QStringLiteral("mid/6-00.mid"));
+        QCOMPARE(form.S2->FileName(), form.ExeDir + QStringLiteral("mid/5-03.mid"));
+        QCOMPARE(form.S6->FileName(), form.ExeDir + QStringLiteral("mid/1-00.mid"));
+    }
+
+    void line2HighCNamedAtTheAbsoluteFrets()
+    {
+        TForm1 form(&media_);
+        show(form, 2);
+        const QImage img = form.Chord->Picture();
+        const int xs[6] = {334, 55, 148, 334, 241, 334};
+        for (int k = 0; k < 6; ++k) {
+            checkDisc(img, xs[k], 30 + 23 * k);
+            QCOMPARE(form.ToneMarkers[size_t(k)].X, xs[k]);
+        }
+        QVERIFY(anyLime(img, QRect(330, 3, 16, 11)));  // "12"
+        const char* names[6] = {"E", "C", "E", "G", "C", "E"};
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(form.ToneMarkers[size_t(k)].NoteName, QLatin1String(names[k]));
+        QCOMPARE(form.S2->FileName(), form.ExeDir + QStringLiteral("mid/5-15.mid"));
+    }
+
+    void mutedStringsAndOpenOnlyChords()
+    {
+        TForm1 form(&media_);
+        show(form, 5);  // 8 x 10 9 8 x
+        QVERIFY(!form.ToneMarkers[1].Shown);
+        QVERIFY(!form.ToneMarkers[5].Shown);
+        QVERIFY(form.S2->FileName().isEmpty());
+        QVERIFY(form.S6->FileName().isEmpty());
+        const QImage img5 = form.Chord->Picture();
+        QCOMPARE(at(img5, 334, 53), kLime);    // only the string line itself
+        QCOMPARE(at(img5, 334, 53 - 3), kWhite);
+
+        show(form, 404);  // Em 0 x x 0 0 0: no fretted string, position 1
+        const QImage img = form.Chord->Picture();
+        for (int k : {0, 3, 4, 5})
+            checkRing(img, 334, 30 + 23 * k);
+        QVERIFY(!form.ToneMarkers[1].Shown);
+        QVERIFY(!form.ToneMarkers[2].Shown);
+        QVERIFY(anyLime(img, QRect(330, 3, 8, 11)));
+    }
+
+    void tonesBeyondTheFourthFretKeepTheirMarkers()
+    {
+        TForm1 form(&media_);
+        show(form, 855);  // A#5- x x 1 9 11 10
+        QCOMPARE(form.ToneMarkers[2].X, 334);
+        QCOMPARE(form.ToneMarkers[3].X, -410);
+        QCOMPARE(form.ToneMarkers[4].X, -596);
+        QCOMPARE(form.ToneMarkers[5].X, -503);
+        for (int k = 2; k < 6; ++k)
+            QVERIFY(form.ToneMarkers[size_t(k)].Shown);
+        // Nothing of them on the picture: only the D4 disc is drawn.
+        const QImage img = form.Chord->Picture();
+        for (int k = 3; k < 6; ++k)
+            for (int x = 9; x < 381; x += 3)
+                QVERIFY(at(img, x, 30 + 23 * k - 4) != kLime);
+
+        show(form, 974);  // Bdim x 2 3 1 3 7
+        QCOMPARE(form.ToneMarkers[5].X, -224);
+    }
+
+    void nameLabelStaysCentredOverTheDiagram()
+    {
+        TForm1 form(&media_);
+        int index = -1;
+        for (int i = 1; i < form.ListBox->count() && index < 0; ++i)
+            if (ChordNameOf(form.ListBox->item(i)->text()) == QLatin1String("C#(Db)7/9/5+"))
+                index = i;
+        QVERIFY(index > 0);
+        show(form, index);
+        QCOMPARE(form.ChordName->Caption(), QStringLiteral(" C#(Db)7/9/5+ "));
+        const int centre = form.ChordName->x() + form.ChordName->width() / 2;
+        QVERIFY2(qAbs(centre - 212) <= 1, qPrintable(QString::number(centre)));
+        QCOMPARE(form.ChordName->y(), 244);
+        show(form, 11);
+        QVERIFY(qAbs(form.ChordName->x() + form.ChordName->width() / 2 - 212) <= 1);
+    }
+
+    void lineZeroClearsEverything()
+    {
+        TForm1 form(&media_);
+        show(form, 1);
+        form.S1->Open();
+        show(form, 0);
+        QCOMPARE(form.Chord->Picture(), form.TmpP->Picture());
+        QVERIFY(form.ChordName->Caption().isEmpty());
+        QCOMPARE(form.SoundP->toolTip(), QStringLiteral("Play selected chord"));
+        QCOMPARE(form.SoundP->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form.windowTitle(), form.SavedCaption);
+        for (const ToneMarker& m : form.ToneMarkers)
+            QVERIFY(!m.Shown);
+        for (StringPlayer* p : form.Players()) {
+            QVERIFY(p->FileName().isEmpty());
+            QVERIFY(!p->IsOpen());
+        }
+    }
+
+    void aListClickPlaysTheClickAndAProgramCallDoesNot()
+    {
+        TForm1 form(&media_);
+        form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+        form.ListBox->setCurrentRow(3);
+        QElapsedTimer t;
+        t.start();
+        form.ListBoxClick(form.ListBox);
+        QVERIFY(t.elapsed() >= 100);
+        t.restart();
+        form.ListBoxClick(form.BitBtn1);
+        QVERIFY(t.elapsed() < 50);
+    }
+
+    void hoverNamesTheToneWithinReach()
+    {
+        TForm1 form(&media_);
+        show(form, 1);
+        const QString resting = QStringLiteral("Chords displayer - hold mouse over tone to see it`s name");
+        form.ChordMouseMove(form.Chord, {}, 290, 60);
+        QCOMPARE(form.Chord->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form.Chord->toolTip(), resting);
+
+        form.ChordMouseMove(form.Chord, {}, 334, 124);  // 2 px from the B2 tone
+        QCOMPARE(form.Chord->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("C. Click to play this tone"));
+
+        form.ChordMouseMove(form.Chord, {}, 148 + 9, 53 + 3);  // squared distance 90: a hit
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("C. Click to play this tone"));
+        form.ChordMouseMove(form.Chord, {}, 148 + 9, 53 + 4);  // 97: out of reach
+        QCOMPARE(form.Chord->toolTip(), resting);
+        form.ChordMouseMove(form.Chord, {}, 334, 30);  // the open ring's centre
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("E. Click to play this tone"));
+
+        // Before the window is ready a tone shows its name with the default cursor.
+        form.FormReady = false;
+        form.ChordMouseMove(form.Chord, {}, 241, 76);
+        QCOMPARE(form.Chord->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("E. Click to play this tone"));
+    }
+
+    void hoverOverMutedStringsAndLineZeroShowsTheRestingHint()
+    {
+        TForm1 form(&media_);
+        show(form, 5);  // A5 muted
+        form.ChordMouseMove(form.Chord, {}, 334, 53);
+        QCOMPARE(form.Chord->cursor().shape(), Qt::ArrowCursor);
+        show(form, 0);
+        for (int x = 0; x < 391; x += 7)
+            form.ChordMouseMove(form.Chord, {}, x, 99);
+        QCOMPARE(form.Chord->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(form.Chord->toolTip().startsWith(QLatin1String("Chords displayer")));
+    }
+
+    void anyButtonOnAToneOpensAndPlaysItsString()
+    {
+        TForm1 form(&media_);
+        show(form, 1);
+        form.ChordMouseDown(form.Chord, Qt::RightButton, {}, 241, 78);  // D4, right button
+        QVERIFY(form.S3->IsOpen());
+        QVERIFY(media_.Midi().IsPlaying(2));
+        QVERIFY(!form.S1->IsOpen());
+        QCOMPARE(form.Chord->cursor().shape(), Qt::ArrowCursor);  // the other shown markers reset it
+
+        form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 20, 20);  // no tone
+        QVERIFY(!form.S1->IsOpen());
+
+        show(form, 0);
+        form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 334, 30);  // nothing shown: nothing plays
+        for (StringPlayer* p : form.Players())
+            QVERIFY(!p->IsOpen());
+
+        show(form, 1);
+        form.FormReady = false;
+        form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 334, 30);
+        QVERIFY(!form.S1->IsOpen());
+    }
+};
+
+FRETLORE_TEST_MAIN(DiagramTest)
+#include "DiagramTest.moc"

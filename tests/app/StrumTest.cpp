@@ -1,0 +1,197 @@
+// The strum, heard through the real media layer on the silent, clock-paced
+// output: when each string starts, at which pitch, and how a strum ends.
+#include "app/MainUnit.h"
+#include "platform/ImageControl.h"
+#include "platform/ListBoxControl.h"
+#include "platform/MediaSystem.h"
+#include "platform/MessageTimer.h"
+#include "platform/SpeedButton.h"
+#include "playback/StringPlayer.h"
+
+#include "AppTestMain.h"
+#include "Dsp.h"
+
+#include <QElapsedTimer>
+
+#include <chrono>
+
+using namespace fretlore;
+
+namespace {
+
+constexpr double kRate = AudioOutput::kSampleRate;
+
+std::int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Milliseconds after `t0` at which frame `f` of the recording sounds.
+double frameMs(const AudioOutput::Recording& r, size_t f, std::int64_t t0)
+{
+    const size_t period = f / AudioOutput::kPeriodFrames;
+    const double within = double(f % AudioOutput::kPeriodFrames) / kRate * 1000.0;
+    return double(r.periodTimesNs[period] - t0) / 1e6 + within;
+}
+
+} // namespace
+
+class StrumTest : public QObject {
+    Q_OBJECT
+private:
+    MediaSystem media_{false};
+
+    // Clicks the play icon on line `index` of a new window and records the strum.
+    AudioOutput::Recording strum(TForm1& form, int index, int ms, std::int64_t* t0)
+    {
+        form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+        form.ListBox->setCurrentRow(index);
+        form.ListBoxClick(form.BitBtn1);
+        media_.Output().StartRecording(size_t(kRate * (ms + 500) / 1000));
+        QTest::qWait(100);
+        std::vector<std::int64_t> ticks;
+        auto c = connect(form.Timer1, &MessageTimer::timeout, this, [&ticks] { ticks.push_back(nowNs()); });
+        form.SoundPClick(form.SoundP);
+        *t0 = nowNs();  // the timer counts from here, after the click sound
+        QTest::qWait(ms);
+        disconnect(c);
+        for (auto t : ticks)
+            qDebug() << "tick handled at" << (t - *t0) / 1e6 << "ms";
+        return media_.Output().StopRecording();
+    }
+
+private slots:
+    void sixStringsAtTheirTimesAndPitches()
+    {
+        TForm1 form(&media_);
+        std::int64_t t0 = 0;
+        const AudioOutput::Recording r = strum(form, 1, 5200, &t0);  // C: 0 3 2 0 1 0
+        std::vector<size_t> found;
+        for (size_t f : dsp::soundStarts(r.samples, kRate, 1e-4, 0.5))
+            if (frameMs(r, f, t0) > 300)  // the click sound comes first
+                found.push_back(f);
+        for (size_t f : found)
+            qDebug() << "sound starts at" << frameMs(r, f, t0) << "ms";
+        QCOMPARE(int(found.size()), 6);
+        const int notes[6] = {40, 48, 52, 55, 60, 64};
+        for (int k = 0; k < 6; ++k) {
+            const double ms = frameMs(r, found[size_t(k)], t0);
+            const double expected = 600 + 800 * k;
+            QVERIFY2(std::abs(ms - expected) <= 10, qPrintable(QStringLiteral("string %1 at %2 ms, expected %3")
+                                                                   .arg(k + 1)
+                                                                   .arg(ms)
+                                                                   .arg(expected)));
+            const std::vector<float> tone(r.samples.begin() + std::ptrdiff_t(found[size_t(k)] + 2000),
+                                          r.samples.begin() + std::ptrdiff_t(found[size_t(k)] + 30000));
+            const double hz = dsp::pitchHzChecked(tone, kRate);
+            QVERIFY2(std::abs(dsp::cents(hz, dsp::midiHz(notes[k]))) <= 20,
+                     qPrintable(QStringLiteral("string %1: %2 Hz").arg(k + 1).arg(hz)));
+        }
+        // The end: the chord shown again, the players closed and prepared, the timer stopped at 800.
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->Enabled(), 2000);
+        QCOMPARE(form.Timer1->Interval(), 800);
+        QCOMPARE(form.StrumStep(), 7);
+        for (StringPlayer* p : form.Players()) {
+            QVERIFY(!p->IsOpen());
+            QVERIFY(!p->FileName().isEmpty());
+        }
+        QCOMPARE(form.ListBox->currentRow(), 1);
+    }
+
+    void aMutedFirstStringPassesAfterTheShortestPeriod()
+    {
+        TForm1 form(&media_);
+        std::int64_t t0 = 0;
+        const AudioOutput::Recording r = strum(form, 6, 1800, &t0);  // C: x 15 14 12 13 x
+        std::vector<double> ms;
+        for (size_t f : dsp::soundStarts(r.samples, kRate, 1e-4, 0.5))
+            if (frameMs(r, f, t0) > 300)
+                ms.push_back(frameMs(r, f, t0));
+        QVERIFY(ms.size() >= 2);
+        QVERIFY2(std::abs(ms[0] - 601) <= 10, qPrintable(QString::number(ms[0])));
+        QVERIFY2(std::abs(ms[1] - 1401) <= 10, qPrintable(QString::number(ms[1])));
+        form.ListBoxClick(form.BitBtn1);
+    }
+
+    void aSelectionDuringTheStrumSilencesItAtOnce()
+    {
+        TForm1 form(&media_);
+        form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+        form.ListBox->setCurrentRow(3);
+        form.ListBoxClick(form.BitBtn1);
+        form.SoundPClick(form.SoundP);
+        QTest::qWait(1700);  // two strings have sounded
+        QVERIFY(form.Timer1->Enabled());
+        form.ListBox->setCurrentRow(4);
+        form.ListBoxClick(form.BitBtn1);
+        QVERIFY(!form.Timer1->Enabled());
+        for (StringPlayer* p : form.Players())
+            QVERIFY(!p->IsOpen());
+        media_.Output().StartRecording(size_t(kRate));
+        QTest::qWait(400);
+        const AudioOutput::Recording r = media_.Output().StopRecording();
+        // Silent from the first period rendered after the selection (10 ms at most) on.
+        const size_t settle = size_t(kRate * 0.010);
+        const double level = dsp::rms(r.samples, settle, r.samples.size());
+        QVERIFY2(level < 0.0005, qPrintable(QString::number(level)));
+    }
+
+    void aClickWithoutAChordDoesNothing()
+    {
+        TForm1 form(&media_);
+        QElapsedTimer t;
+        t.start();
+        form.SoundPClick(form.SoundP);  // nothing selected
+        form.ListBox->setCurrentRow(0);
+        form.SoundPClick(form.SoundP);  // the empty line
+        QVERIFY(t.elapsed() < 50);      // not even the click sound
+        QVERIFY(!form.Timer1->Enabled());
+    }
+
+    void aClickDuringAStrumStartsItOver()
+    {
+        TForm1 form(&media_);
+        form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+        form.ListBox->setCurrentRow(1);
+        form.ListBoxClick(form.BitBtn1);
+        form.SoundPClick(form.SoundP);
+        QTest::qWait(1500);
+        QCOMPARE(form.StrumStep(), 2);
+        form.SoundPClick(form.SoundP);
+        QCOMPARE(form.StrumStep(), 0);
+        QVERIFY(form.Timer1->Enabled());
+        form.ListBoxClick(form.BitBtn1);
+    }
+
+    void aFailedOpenStopsTheClickAndTheStrumStillEnds()
+    {
+        TForm1 form(&media_);
+        form.ExeDir = QStringLiteral(FRETLORE_EXE_DIR);
+        form.ListBox->setCurrentRow(1);
+        form.ListBoxClick(form.BitBtn1);
+        form.SoundPClick(form.SoundP);
+        QTest::qWait(100);
+        // The third string's file goes missing; clicking again fails there.
+        form.S3->SetFileName(form.ExeDir + QStringLiteral("mid/missing.mid"));
+        QTimer::singleShot(300, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        bool raised = false;
+        try {
+            form.SoundPClick(form.SoundP);
+        } catch (const std::exception&) {
+            raised = true;
+        }
+        QVERIFY(raised);
+        QVERIFY(!form.S3->IsOpen());
+        // The running strum passes the closed player over and comes to its end.
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Timer1->Enabled(), 8000);
+        QCOMPARE(form.StrumStep(), 7);
+    }
+};
+
+FRETLORE_TEST_MAIN(StrumTest)
+#include "StrumTest.moc"
