@@ -1,6 +1,5 @@
 #include "platform/ImageControl.h"
 
-#include <QBitmap>
 #include <QPainter>
 
 namespace fretlore {
@@ -36,12 +35,16 @@ void ImageControl::SetAutoSize(bool on)
 
 void ImageControl::rebuild()
 {
-    shown_ = QPixmap();
-    if (!picture_.isNull()) {
-        shown_ = QPixmap::fromImage(picture_);
-        if (transparent_ && !picture_.hasAlphaChannel()) {
-            const QRgb key = picture_.pixel(0, picture_.height() - 1);
-            shown_.setMask(QBitmap::fromImage(picture_.createMaskFromColor(key, Qt::MaskInColor)));
+    shown_ = picture_;
+    if (!picture_.isNull() && transparent_ && !picture_.hasAlphaChannel()) {
+        // Pixels of the transparent colour become fully transparent.
+        shown_ = picture_.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = shown_.pixel(0, shown_.height() - 1);
+        for (int y = 0; y < shown_.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(y));
+            for (int x = 0; x < shown_.width(); ++x)
+                if (line[x] == key)
+                    line[x] = 0;
         }
     }
     update();
@@ -53,9 +56,9 @@ void ImageControl::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     if (stretch_)
-        p.drawPixmap(rect(), shown_);
+        p.drawImage(rect(), shown_);
     else
-        p.drawPixmap(0, 0, shown_);
+        p.drawImage(0, 0, shown_);
 }
 
 } // namespace fretlore

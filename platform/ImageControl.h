@@ -3,7 +3,6 @@
 #include "platform/GraphicControl.h"
 
 #include <QImage>
-#include <QPixmap>
 
 namespace fretlore {
 
@@ -34,7 +33,7 @@ private:
     void rebuild();
 
     QImage picture_;
-    QPixmap shown_;  // the picture as painted, transparency applied
+    QImage shown_;  // the picture as painted, transparency applied
     bool stretch_ = false;
     bool transparent_ = false;
     bool autoSize_ = false;

@@ -7,6 +7,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <future>
 #include <cstdio>
 
 namespace fretlore {
@@ -91,6 +92,21 @@ MidiDevice::MidiDevice(const QString& soundFontPath) : engine_(std::make_unique<
         e.slotTable[size_t(i)].synth = e.synth;
         e.slotTable[size_t(i)].channel = i;
     }
+    // The sound font loads on a thread of its own, holding the engine, so the
+    // program's windows come up meanwhile; everything that needs the engine
+    // waits for it, and the output renders silence until then.
+    std::promise<void> locked;
+    loaded_ = std::async(std::launch::async, [this, &locked] {
+        std::lock_guard guard(lock_);
+        locked.set_value();
+        loadSoundFontLocked();
+    });
+    locked.get_future().wait();
+}
+
+void MidiDevice::loadSoundFontLocked()
+{
+    Engine& e = *engine_;
     if (QFileInfo(soundFontPath_).isFile())
         e.soundFont = fluid_synth_sfload(e.synth, QFile::encodeName(soundFontPath_).constData(), 1);
     if (e.soundFont != FLUID_FAILED) {
@@ -102,12 +118,15 @@ MidiDevice::MidiDevice(const QString& soundFontPath) : engine_(std::make_unique<
 
 MidiDevice::~MidiDevice()
 {
+    if (loaded_.valid())
+        loaded_.wait();
     std::lock_guard guard(lock_);
     engine_.reset();
 }
 
 bool MidiDevice::HasSoundFont() const
 {
+    std::lock_guard guard(lock_);  // waits for the loading
     return engine_->synth && engine_->soundFont != FLUID_FAILED;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <future>
 #include <memory>
 #include <mutex>
 
@@ -46,6 +47,7 @@ public:
     MidiDevice(const MidiDevice&) = delete;
     MidiDevice& operator=(const MidiDevice&) = delete;
 
+    // Whether the sound font loaded (waits for the loading to finish).
     bool HasSoundFont() const;
 
     // Slot operations; slot is 0 to kSlots - 1. Open closes the slot first.
@@ -78,10 +80,12 @@ private:
     void closeLocked(int slot);
     bool startPlayerLocked(int slot);
     static bool atEndLocked(const Slot& s);
+    void loadSoundFontLocked();
 
     std::unique_ptr<Engine> engine_;
     QString soundFontPath_;
     mutable std::mutex lock_;  // the control side; the audio thread only try-locks it
+    std::future<void> loaded_;  // the sound font's loading
 };
 
 } // namespace fretlore
