@@ -22,9 +22,15 @@
 #include "platform/WindowRegion.h"
 #include "playback/StringPlayer.h"
 #include "playback/StrumSequencer.h"
+#include "search/LookTest.h"
+#include "search/NameTest.h"
+#include "search/SearchHistory.h"
+#include "shell/MessageUnit.h"
 #include "shell/bmp2rgn.h"
 
 #include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QToolTip>
 
 namespace fretlore {
@@ -90,6 +96,34 @@ void TForm1::connectHandlers()
             });
     connect(SoundP->events(), &ControlEvents::click, this, [this] { SoundPClick(SoundP); });
     connect(Timer1, &MessageTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+    connect(Edit1, &QComboBox::editTextChanged, this, [this] { Edit1Change(Edit1); });
+    Edit1->lineEdit()->installEventFilter(this);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
+    for (int k = 1; k <= 6; ++k) {
+        TFlatEdit* edit = FretEdit(k);
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { Estr6Change(edit); });
+        edit->installEventFilter(this);
+    }
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(BitBtn2); });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* e = static_cast<QKeyEvent*>(event);
+        int key = e->key();
+        if (watched == Edit1->lineEdit())
+            Edit1KeyDown(Edit1, key, e->modifiers());
+        else if (qobject_cast<TFlatEdit*>(watched))
+            Estr6KeyDown(watched, key, e->modifiers());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+TFlatEdit* TForm1::FretEdit(int k) const
+{
+    return findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(k), Qt::FindDirectChildrenOnly);
 }
 
 StringPlayerSet TForm1::Players() const
@@ -411,6 +445,76 @@ void TForm1::SoundPClick(QObject*)
 void TForm1::Timer1Timer(QObject*)
 {
     strum_->Tick();
+}
+
+void TForm1::Edit1Change(QObject*)
+{
+    BitBtn1->setEnabled(!Edit1->currentText().isEmpty());
+}
+
+void TForm1::Edit1KeyDown(QObject*, int& Key, Qt::KeyboardModifiers)
+{
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)  // runs even while the button is disabled
+        BitBtn1Click(BitBtn1);
+}
+
+void TForm1::BitBtn1Click(QObject*)
+{
+    Sound1->Play();
+    FlatProgressBar1->show();
+    const QString text = Edit1->currentText();
+    const int at = HistoryInsertIndex(Edit1->count(), [this](int i) { return Edit1->itemText(i); }, text);
+    if (at >= 0)
+        Edit1->insertItem(at, text);
+    RunSearchSweep(NameTest(text));
+}
+
+void TForm1::Estr6Change(QObject*)
+{
+    bool filled = true;
+    for (int k = 1; k <= 6; ++k)
+        filled = filled && !FretEdit(k)->text().isEmpty();
+    BitBtn2->setEnabled(filled);
+}
+
+void TForm1::Estr6KeyDown(QObject*, int& Key, Qt::KeyboardModifiers)
+{
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+        BitBtn2Click(BitBtn2);
+}
+
+void TForm1::BitBtn2Click(QObject*)
+{
+    Sound1->Play();
+    FlatProgressBar1->show();
+    FretTexts frets;  // E6 first
+    for (int k = 1; k <= 6; ++k) {
+        TFlatEdit* edit = FretEdit(k);
+        const QString padded = PaddedFretText(edit->text());
+        if (padded != edit->text())
+            edit->setText(padded);  // shown padded; runs Estr6Change
+        frets[size_t(6 - k)] = padded;
+    }
+    RunSearchSweep(LookTest(frets));
+}
+
+void TForm1::RunSearchSweep(const LineTest& test)
+{
+    const int hit = SearchSweep(
+        ListBox->count(), [this](int i) { return ListBox->item(i)->text(); }, ListBox->currentRow(), test,
+        [this](int position) { FlatProgressBar1->SetPosition(position); });
+    if (hit != kNotFound) {
+        ListBox->setCurrentRow(hit);
+        ListBox->scrollToItem(ListBox->item(hit));
+        ListBoxClick(BitBtn1);
+    }
+    FlatProgressBar1->SetPosition(0);
+    FlatProgressBar1->hide();
+    if (hit == kNotFound) {
+        setEnabled(false);
+        if (FMessage)
+            FMessage->show();
+    }
 }
 
 } // namespace fretlore

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "search/SearchSweep.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +26,7 @@ class TFlatEdit;
 class TFlatHint;
 class TFlatProgressBar;
 class TFlatSound;
+class TFMessage;
 
 // The main window: the chord navigator, the chord diagram, both searches,
 // the play icon and the window's own chrome, on a black window cut to the
@@ -105,6 +108,17 @@ public:
     void SoundPClick(QObject* Sender);
     void Timer1Timer(QObject* Sender);
 
+    // Search by name and by look.
+    void Edit1Change(QObject* Sender);
+    void Edit1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void BitBtn1Click(QObject* Sender);
+    void Estr6Change(QObject* Sender);
+    void Estr6KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void BitBtn2Click(QObject* Sender);
+
+    // The not-found window, set once the windows exist.
+    TFMessage* FMessage = nullptr;
+
     // The strum's progress (0 to 7).
     int StrumStep() const;
     // The players in column order, found by their composed names "S1" to "S6".
@@ -114,6 +128,11 @@ private:
     void createControls();
 
     void connectHandlers();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The fret edit of string k (1 = e1 ... 6 = E6), found by its composed name "Estr" k.
+    TFlatEdit* FretEdit(int k) const;
+    // SearchSweep on the list with the progress bar; selects and shows a hit, or reports none.
+    void RunSearchSweep(const LineTest& test);
 
     MediaSystem* media_;
     std::unique_ptr<StrumSequencer> strum_;

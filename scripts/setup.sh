@@ -16,6 +16,8 @@ packages=(
   python3
   # real-window tests and screenshots on a virtual display
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
+  # a sound server to record the program's sound in those tests
+  pulseaudio pulseaudio-utils libasound2-plugins
 )
 
 missing=()

@@ -1,16 +1,130 @@
 #include "shell/MessageUnit.h"
 
+#include "flat/TFlatSoundUnit.h"
+#include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
+#include "platform/ShapeControl.h"
+#include "platform/TColor.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
 namespace fretlore {
 
-TFMessage::TFMessage(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+namespace {
+
+constexpr int kWidth = 261;
+constexpr int kHeight = 109;
+
+QFont sansSerif(int pixels)
 {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(pixels);
+    return f;
+}
+
+} // namespace
+
+TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      mainWindow_(mainWindow), clickSound_(clickSound)
+{
+    const QColor lime = ToQColor(clLime);
+    const QColor black = ToQColor(clBlack);
+
     setObjectName(QStringLiteral("FMessage"));
     setWindowTitle(QStringLiteral("Fretlore PRO"));
-    setFixedSize(261, 109);
+    setFixedSize(kWidth, kHeight);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::Window, black);
     setPalette(pal);
     setAutoFillBackground(true);
+
+    Shape1 = new ShapeControl(this, black, lime, 2);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(2, 2, 257, 105);
+
+    Label1 = new LabelControl(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->SetLabelFont(sansSerif(13));
+    Label1->SetCaption(QStringLiteral("No chords matching your requests"));  // sizes itself to the text
+    Label1->SetFontColor(lime);
+    Label1->SetTransparent(true);
+    Label1->move(41, 24);
+
+    Image1 = new ImageControl(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->SetAutoSize(true);
+    Image1->SetTransparent(true);
+    Image1->SetPicture(QImage(QStringLiteral(":/pictures/exclamation.png")));
+    Image1->move(8, 16);
+
+    // A plain push button in the window's colours until the flat button takes its place.
+    FlatButton1 = new QPushButton(QStringLiteral("OK"), this);
+    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
+    FlatButton1->setGeometry(82, 68, 97, 25);
+    FlatButton1->setFont(sansSerif(11));
+    FlatButton1->setAutoDefault(true);  // Enter on the focused button presses it
+    QPalette buttonPal = FlatButton1->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        buttonPal.setColor(group, QPalette::Button, black);
+        buttonPal.setColor(group, QPalette::ButtonText, lime);
+        buttonPal.setColor(group, QPalette::Window, lime);  // the styles derive the outline from it
+        buttonPal.setColor(group, QPalette::WindowText, lime);
+        buttonPal.setColor(group, QPalette::Light, lime);
+        buttonPal.setColor(group, QPalette::Midlight, lime);
+        buttonPal.setColor(group, QPalette::Dark, lime);
+        buttonPal.setColor(group, QPalette::Mid, lime);
+        buttonPal.setColor(group, QPalette::Shadow, lime);
+    }
+    FlatButton1->setPalette(buttonPal);
+    FlatButton1->setFocus();  // first in the tab order
+    connect(FlatButton1, &QPushButton::clicked, this, [this] { FlatButton1Click(FlatButton1); });
+}
+
+void TFMessage::FlatButton1Click(QObject*)
+{
+    // The window goes first, then the click is heard.
+    close();
+    if (clickSound_)
+        clickSound_->Play();
+}
+
+void TFMessage::FormClose(QObject*)
+{
+    if (mainWindow_)
+        mainWindow_->setEnabled(true);
+}
+
+void TFMessage::showEvent(QShowEvent* e)
+{
+    if (!placed_) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+        }
+        placed_ = true;
+    }
+    FlatButton1->setFocus();
+    QWidget::showEvent(e);
+}
+
+void TFMessage::closeEvent(QCloseEvent* e)
+{
+    FormClose(this);
+    e->accept();  // hidden, not destroyed
+}
+
+void TFMessage::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 } // namespace fretlore

@@ -1,0 +1,39 @@
+#include "search/LookTest.h"
+
+#include "search/AsciiUpper.h"
+
+namespace fretlore {
+
+QString PaddedFretText(const QString& text)
+{
+    return text.size() == 1 ? text + QLatin1Char(' ') : text;
+}
+
+LookTest::LookTest(const FretTexts& frets)
+{
+    for (int column = 0; column < 6; ++column) {
+        anyFret_[column] = frets[column] == QLatin1String("? ");
+        upper_[column] = frets[column];
+        for (QChar& c : upper_[column])
+            c = AsciiUpper(c);
+    }
+}
+
+bool LookTest::operator()(QStringView line) const
+{
+    for (int column = 0; column < 6; ++column) {
+        if (anyFret_[column])
+            continue;
+        // The field as the line has it: two characters, fewer where a short line ends.
+        const QStringView field = line.mid(FieldStart(column), 2);
+        const QString& want = upper_[column];
+        if (field.size() != want.size())
+            return false;
+        for (qsizetype i = 0; i < want.size(); ++i)
+            if (AsciiUpper(field[i]) != want[i])
+                return false;
+    }
+    return true;
+}
+
+} // namespace fretlore

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The built program on a virtual display with a sound server whose output is
+# recorded: a click on the first chord draws it, the hint names a tone under
+# the mouse, and the play icon strums six strings at their pitches.
+# Usage: chord_test.sh PROGRAM ANALYZER
+set -uo pipefail
+program=$1
+analyzer=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/xvfb-lib.sh"
+
+work=$(mktemp -d)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+cleanup() {
+  kill "${app:-}" "${rec:-}" 2>/dev/null
+  [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
+  xvfb_stop
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+xvfb_start 1024x768 || exit 1
+export XDG_RUNTIME_DIR=$work HOME=$work
+
+# A sound server with one sink that goes nowhere; the program reaches it
+# through ALSA's default device.
+if command -v pulseaudio >/dev/null && command -v parec >/dev/null; then
+  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
+    --load="module-null-sink sink_name=fretlore_null rate=44100" \
+    --load="module-native-protocol-unix" 2>"$work/pulse.log" && pulse=1
+  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$work/.asoundrc"
+  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+"$program" >"$work/log" 2>&1 &
+app=$!
+# After the splash the main window stands at (252, 186).
+deadline=$((SECONDS + 15))
+until visible_windows "Fretlore PRO" | awk '$2 == 252 && $3 == 186 { f = 1 } END { exit !f }'; do
+  [ $SECONDS -gt $deadline ] && { fail "no main window"; exit 1; }
+  sleep 0.1
+done
+sleep 0.5
+wx=252; wy=186
+
+# Line 1 of the list: rows 16 px high from the list's top at (429, 113).
+xdotool mousemove $((wx + 460)) $((wy + 113 + 16 + 8)) click 1
+sleep 0.5
+xdotool mousemove $((wx + 300)) $((wy + 20))  # off the diagram
+sleep 0.3
+screenshot "$work/chord.png"
+# The diagram lies at (17, 241): rings at x 334 for E6 (y 30), discs at (148, 53), (241, 76), (334, 122).
+cx=$((wx + 17)); cy=$((wy + 241))
+[ "$(pixel "$work/chord.png" $((cx + 148)) $((cy + 53)))" = "0,255,0" ] && pass "A5 disc drawn" || fail "no A5 disc"
+[ "$(pixel "$work/chord.png" $((cx + 241)) $((cy + 76)))" = "0,255,0" ] && pass "D4 disc drawn" || fail "no D4 disc"
+[ "$(pixel "$work/chord.png" $((cx + 334)) $((cy + 30)))" = "0,0,0" ] && \
+  [ "$(pixel "$work/chord.png" $((cx + 327)) $((cy + 30)))" = "0,255,0" ] && pass "E6 ring drawn" || fail "no E6 ring"
+[ "$(pixel "$work/chord.png" $((cx + 200)) $((cy + 10)))" = "0,0,0" ] && pass "the diagram's white shows the black window" \
+  || fail "the diagram is not transparent"
+
+# Hover the B2 tone: a hint comes up by the mouse.
+xdotool mousemove $((cx + 334)) $((cy + 124))
+sleep 0.1
+xdotool mousemove $((cx + 335)) $((cy + 123))
+sleep 1.5
+screenshot "$work/hint.png"
+diffs=$(compare -metric AE "$work/chord.png" "$work/hint.png" null: 2>&1)
+[ "${diffs%% *}" -gt 200 ] 2>/dev/null && pass "a hint shows under the mouse ($diffs pixels changed)" || fail "no hint ($diffs)"
+
+# The play icon at (431, 88): six strings, 800 ms apart, at C major's pitches.
+if [ -n "${pulse:-}" ]; then
+  parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
+  rec=$!
+  sleep 0.3
+  xdotool mousemove $((wx + 439)) $((wy + 96)) click 1
+  sleep 6.5
+  kill "$rec"; wait "$rec" 2>/dev/null
+  if "$analyzer" "$work/strum.raw" 40 48 52 55 60 64; then
+    pass "six strings heard at their pitches, 800 ms apart"
+  else
+    fail "the strum did not sound right"
+  fi
+else
+  echo "skip: no sound server (pulseaudio) to record the strum"
+fi
+
+kill -0 "$app" 2>/dev/null && pass "program still running" || { fail "program ended"; cat "$work/log"; }
+[ $failures -eq 0 ] && echo "chord test: all checks passed" || { echo "chord test: $failures checks failed"; cat "$work/log"; }
+exit $(( failures > 0 ))
