@@ -26,9 +26,15 @@
 #include "search/NameTest.h"
 #include "search/SearchHistory.h"
 #include "shell/MessageUnit.h"
+#include "platform/ShellOpen.h"
+#include "shell/AboutUnit.h"
+#include "shell/CreditsUnit.h"
 #include "shell/bmp2rgn.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QCursor>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -97,7 +103,35 @@ void TForm1::connectHandlers()
     connect(SoundP->events(), &ControlEvents::click, this, [this] { SoundPClick(SoundP); });
     connect(Timer1, &MessageTimer::timeout, this, [this] { Timer1Timer(Timer1); });
 
+    connect(Stratocaster->events(), &ControlEvents::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                StratocasterMouseDown(Stratocaster, button, shift, x, y);
+            });
+    connect(Stratocaster->events(), &ControlEvents::mouseMove, this,
+            [this](Qt::KeyboardModifiers, int x, int y) { dragWindow(x, y); });
+    connect(Stratocaster->events(), &ControlEvents::mouseUp, this, [this] { dragging_ = false; });
+    for (LabelControl* label : {Label9, Label10})
+        connect(label->events(), &ControlEvents::mouseMove, this,
+                [this, label](Qt::KeyboardModifiers shift, int x, int y) { Label9MouseMove(label, shift, x, y); });
+    connect(Label9->events(), &ControlEvents::click, this, [this] { Label9Click(Label9); });
+    connect(Label10->events(), &ControlEvents::mouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                Label10MouseUp(Label10, button, shift, x, y);
+            });
+    for (ImageControl* icon : {SoundP, Author, www, mail})
+        connect(icon->events(), &ControlEvents::mouseMove, this,
+                [this, icon](Qt::KeyboardModifiers shift, int x, int y) { SoundPMouseMove(icon, shift, x, y); });
+    connect(Shape1->events(), &ControlEvents::mouseMove, this,
+            [this](Qt::KeyboardModifiers shift, int x, int y) { Shape1MouseMove(Shape1, shift, x, y); });
+    connect(www->events(), &ControlEvents::click, this, [this] { wwwClick(www); });
+    connect(mail->events(), &ControlEvents::click, this, [this] { mailClick(mail); });
+    connect(Author->events(), &ControlEvents::click, this, [this] { AuthorClick(Author); });
+    OpenAddress = [](const QString& address) { ShellOpen(address); };
+
     connect(Edit1, &QComboBox::editTextChanged, this, [this] { Edit1Change(Edit1); });
+    // Keys reach the combo box (which hands them to its edit part directly)
+    // or, sent straight to it, the edit part.
+    Edit1->installEventFilter(this);
     Edit1->lineEdit()->installEventFilter(this);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
     for (int k = 1; k <= 6; ++k) {
@@ -113,7 +147,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
         int key = e->key();
-        if (watched == Edit1->lineEdit())
+        if (watched == Edit1 || watched == Edit1->lineEdit())
             Edit1KeyDown(Edit1, key, e->modifiers());
         else if (qobject_cast<TFlatEdit*>(watched))
             Estr6KeyDown(watched, key, e->modifiers());
@@ -515,6 +549,102 @@ void TForm1::RunSearchSweep(const LineTest& test)
         if (FMessage)
             FMessage->show();
     }
+}
+
+void TForm1::StratocasterMouseDown(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y)
+{
+    if (Button != Qt::LeftButton)
+        return;
+    // The window manager moves the window with the mouse; without one, the
+    // window follows the mouse itself until the button is released.
+    QWindow* handle = windowHandle();
+    dragging_ = !(handle && handle->startSystemMove());
+    dragOffset_ = Stratocaster->mapTo(this, QPoint(X, Y));
+}
+
+void TForm1::dragWindow(int x, int y)
+{
+    if (!dragging_ || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        dragging_ = false;
+        return;
+    }
+    move(Stratocaster->mapToGlobal(QPoint(x, y)) - dragOffset_);
+}
+
+void TForm1::Label9MouseMove(QObject* Sender, Qt::KeyboardModifiers, int, int)
+{
+    auto* label = static_cast<LabelControl*>(Sender);
+    QFont f = label->font();
+    f.setBold(true);
+    label->SetLabelFont(f);
+}
+
+void TForm1::Label9Click(QObject*)
+{
+    showMinimized();
+}
+
+void TForm1::Label10MouseUp(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int, int)
+{
+    CloseAtOnce = Button == Qt::RightButton;
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    bool canClose = true;
+    FormCloseQuery(this, canClose);
+    e->setAccepted(canClose);
+}
+
+void TForm1::FormCloseQuery(QObject*, bool& CanClose)
+{
+    if (CloseAtOnce) {
+        CanClose = true;
+        return;
+    }
+    if (Credits)
+        Credits->ShowFromFirstLine();  // which hides this window and ends the program after the scroll
+    CanClose = false;
+}
+
+void TForm1::SoundPMouseMove(QObject* Sender, Qt::KeyboardModifiers, int, int)
+{
+    auto* icon = static_cast<ImageControl*>(Sender);
+    icon->move(icon->x(), 87);
+}
+
+void TForm1::Shape1MouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    for (LabelControl* label : {Label9, Label10}) {
+        QFont f = label->font();
+        f.setBold(false);
+        label->SetLabelFont(f);
+    }
+    for (ImageControl* icon : {Author, mail, www, SoundP})
+        icon->move(icon->x(), 88);
+}
+
+void TForm1::wwwClick(QObject*)
+{
+    Sound1->Play();
+    if (OpenAddress)
+        OpenAddress(QLatin1String(kAboutHomePage));
+}
+
+void TForm1::mailClick(QObject*)
+{
+    Sound1->Play();
+    if (OpenAddress)
+        OpenAddress(QStringLiteral("mailto:") + QLatin1String(kAboutMakerMail));
+}
+
+void TForm1::AuthorClick(QObject*)
+{
+    Sound1->Play();
+    if (About)
+        About->show();
+    setEnabled(false);
 }
 
 } // namespace fretlore

@@ -3,6 +3,7 @@
 #include "diagram/ToneMarker.h"
 #include "playback/StringPlayers.h"
 
+#include <functional>
 #include <memory>
 
 #include "search/SearchSweep.h"
@@ -21,6 +22,8 @@ class ShapeControl;
 class SpeedButton;
 class StringPlayer;
 class StrumSequencer;
+class TAbout;
+class TCredits;
 class TFlatComboBox;
 class TFlatEdit;
 class TFlatHint;
@@ -108,6 +111,24 @@ public:
     void SoundPClick(QObject* Sender);
     void Timer1Timer(QObject* Sender);
 
+    // The window's own chrome.
+    void StratocasterMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Label9MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Label9Click(QObject* Sender);
+    void Label10MouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
+    void SoundPMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Shape1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void wwwClick(QObject* Sender);
+    void mailClick(QObject* Sender);
+    void AuthorClick(QObject* Sender);
+
+    // The secondary windows the handlers show (set by the program; may stay null).
+    TCredits* Credits = nullptr;
+    TAbout* About = nullptr;
+    // Where the web and mail icons send the shell (tests replace it).
+    std::function<void(const QString&)> OpenAddress;
+
     // Search by name and by look.
     void Edit1Change(QObject* Sender);
     void Edit1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
@@ -124,8 +145,12 @@ public:
     // The players in column order, found by their composed names "S1" to "S6".
     StringPlayerSet Players() const;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void createControls();
+    void dragWindow(int x, int y);
 
     void connectHandlers();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -136,6 +161,8 @@ private:
 
     MediaSystem* media_;
     std::unique_ptr<StrumSequencer> strum_;
+    QPoint dragOffset_;  // the guitar's grip while the window follows the mouse by itself
+    bool dragging_ = false;
 };
 
 } // namespace fretlore

@@ -5,8 +5,15 @@
 namespace fretlore {
 
 Windows::Windows(bool tryDevice)
-    : Media(tryDevice), Form1(&Media), Splash(Form1.SplashRgn->Picture(), &Form1), FMessage(&Form1, Form1.Sound1)
+    : Media(tryDevice),
+      Form1(&Media),
+      Credits(&Form1),
+      Splash(Form1.SplashRgn->Picture(), &Form1),
+      About(&Form1, Form1.Sound1),
+      FMessage(&Form1, Form1.Sound1)
 {
+    Form1.Credits = &Credits;
+    Form1.About = &About;
     Form1.FMessage = &FMessage;
 }
 

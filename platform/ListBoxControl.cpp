@@ -8,6 +8,9 @@ namespace fretlore {
 ListBoxControl::ListBoxControl(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // No current line until one is chosen: without this, the first focus by
+    // keyboard would make line 0 current.
+    setCurrentIndex(QModelIndex());
 }
 
 void ListBoxControl::mousePressEvent(QMouseEvent* e)

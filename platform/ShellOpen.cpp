@@ -1,0 +1,14 @@
+#include "platform/ShellOpen.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace fretlore {
+
+void ShellOpen(const QString& address)
+{
+    // The desktop services start the opener detached; the result is of no use.
+    (void)QDesktopServices::openUrl(QUrl(address));
+}
+
+} // namespace fretlore
