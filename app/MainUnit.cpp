@@ -37,7 +37,6 @@
 #include <QWindow>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolTip>
 
 namespace fretlore {
 
@@ -438,16 +437,13 @@ void TForm1::ChordMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
     const int hit = ToneUnderMouse(ToneMarkers, X, Y);
     if (hit >= 0) {
         Chord->setCursor(FormReady ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        const QString hint = ToneHint(ToneMarkers[size_t(hit)]);
-        if (Chord->toolTip() != hint && QToolTip::isVisible())
-            QToolTip::showText(QCursor::pos(), hint, Chord);  // the hint follows the tone
-        Chord->setToolTip(hint);
+        Chord->setToolTip(ToneHint(ToneMarkers[size_t(hit)]));
         return;
     }
     Chord->setCursor(Qt::ArrowCursor);
     Chord->setToolTip(RestingHint());
     if (ListBox->currentRow() >= 1)
-        QToolTip::hideText();  // a chord is shown: the hint starts over from the next movement
+        FlatHint1->CancelHint();  // a chord is shown: the hint starts over from the next movement
 }
 
 void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)

@@ -2,88 +2,339 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace fretlore {
 
+namespace {
+constexpr int kItemHeight = 13;
+constexpr int kArrowButtonWidth = 13; // the arrow button with its outline
+} // namespace
+
 TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent)
 {
+    color_ = ColorOf(FlatLightFace);
+    colorArrow_ = ColorOf(clBlack);
+    colorArrowBackground_ = ColorOf(FlatDownFace);
+    colorBorder_ = ColorOf(FlatBorder);
+    fontColor_ = ColorOf(clWindowText);
+    nativeButtonWidth_ = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCurrentIndex(-1);
     setFrame(false);
-    restyle();
+    setMaxVisibleItems(8);
+    // A plain item delegate honours the rows' size hints, which carry ItemHeight.
+    setItemDelegate(new QStyledItemDelegate(this));
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { applyItemHeight(first, last); });
+    view()->window()->installEventFilter(this);
+    setCurrentIndex(-1);
+    applyColors();
+    placeEditPart();
+}
+
+QColor TFlatComboBox::parentColor() const
+{
+    if (!parentWidget())
+        return color_;
+    return parentWidget()->palette().color(parentWidget()->backgroundRole());
 }
 
 void TFlatComboBox::SetColor(const QColor& c)
 {
     color_ = c;
-    restyle();
+    applyColors();
+    update();
 }
 
 void TFlatComboBox::SetColorArrow(const QColor& c)
 {
     colorArrow_ = c;
-    restyle();
+    update();
 }
 
 void TFlatComboBox::SetColorArrowBackground(const QColor& c)
 {
     colorArrowBackground_ = c;
-    restyle();
+    update();
 }
 
 void TFlatComboBox::SetColorBorder(const QColor& c)
 {
     colorBorder_ = c;
-    restyle();
+    update();
 }
 
 void TFlatComboBox::SetFontColor(const QColor& c)
 {
     fontColor_ = c;
-    restyle();
+    applyColors();
+    update();
 }
 
-void TFlatComboBox::restyle()
+void TFlatComboBox::SetAdvColorBorder(int percent)
+{
+    advColorBorder_ = TAdvColors(std::clamp(percent, 0, 100));
+    recomputeAdvColors();
+    update();
+}
+
+void TFlatComboBox::SetAdvColorArrowBackground(int percent)
+{
+    advColorArrowBackground_ = TAdvColors(std::clamp(percent, 0, 100));
+    recomputeAdvColors();
+    update();
+}
+
+void TFlatComboBox::SetUseAdvColors(bool on)
+{
+    if (on == useAdvColors_)
+        return;
+    useAdvColors_ = on;
+    recomputeAdvColors();
+    update();
+}
+
+void TFlatComboBox::recomputeAdvColors()
+{
+    if (!useAdvColors_)
+        return;
+    const QColor base = parentColor();
+    colorBorder_ = DeriveAdvColor(base, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
+    colorArrowBackground_ =
+        DeriveAdvColor(base, colorArrowBackground_, advColorArrowBackground_, AdvColorDirection::Darker);
+}
+
+void TFlatComboBox::applyColors()
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, color_);
-    pal.setColor(QPalette::Window, color_);
-    pal.setColor(QPalette::Button, color_);
-    pal.setColor(QPalette::Text, fontColor_);
-    pal.setColor(QPalette::ButtonText, fontColor_);
-    pal.setColor(QPalette::WindowText, fontColor_);
+    // Window is left to the parent, so that the box hears of the parent's colour changing.
+    for (const auto role : {QPalette::Base, QPalette::Button})
+        pal.setColor(role, color_);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        pal.setColor(role, fontColor_);
+    applyingPalette_ = true;
     setPalette(pal);
-    view()->setPalette(pal);
-    if (QLineEdit* edit = lineEdit()) {
+    if (QLineEdit* edit = lineEdit())
         edit->setPalette(pal);
-        // The text sits inside the outline, left of the arrow button.
-        edit->setGeometry(2, 1, width() - kArrowWidth - 3, height() - 2);
+    // The drop-down list is a window of its own and does not inherit the box's palette.
+    view()->setPalette(pal);
+    pal.setColor(QPalette::Window, color_);
+    view()->window()->setPalette(pal);
+    applyingPalette_ = false;
+}
+
+void TFlatComboBox::SetItemHeight(int h)
+{
+    itemHeight_ = h;
+    applyItemHeight(0, count() - 1);
+}
+
+void TFlatComboBox::applyItemHeight(int first, int last)
+{
+    for (int i = first; i <= last; ++i)
+        setItemData(i, QSize(0, itemHeight_), Qt::SizeHintRole);
+}
+
+QRect TFlatComboBox::ArrowButtonRect() const
+{
+    return QRect(width() - kArrowButtonWidth, 0, kArrowButtonWidth, height());
+}
+
+void TFlatComboBox::placeEditPart()
+{
+    // The edit part sits inside the band, clear of the arrow button.
+    if (QLineEdit* edit = lineEdit()) {
+        edit->setFrame(false);
+        edit->installEventFilter(this);
+        edit->setGeometry(3, 3, width() - 19, height() - 6);
     }
+}
+
+void TFlatComboBox::updateActive()
+{
+    const bool active = listOpen_ || hasFocus() || (lineEdit() && lineEdit()->hasFocus());
+    if (active == active_)
+        return;
+    active_ = active;
     update();
+}
+
+void TFlatComboBox::showPopup()
+{
+    listOpen_ = true;
+    update(ArrowButtonRect());
+    QComboBox::showPopup();
+    updateActive();
+}
+
+void TFlatComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    listOpen_ = false;
+    update(ArrowButtonRect().adjusted(-2, 0, 0, 0));
+    updateActive();
+}
+
+bool TFlatComboBox::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == view()->window() && e->type() == QEvent::Hide && listOpen_) {
+        // The list closed by itself (a click elsewhere).
+        listOpen_ = false;
+        update(ArrowButtonRect().adjusted(-2, 0, 0, 0));
+        updateActive();
+    } else if (watched == lineEdit() && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
+        updateActive();
+    }
+    return QComboBox::eventFilter(watched, e);
+}
+
+bool TFlatComboBox::event(QEvent* e)
+{
+    const bool result = QComboBox::event(e);
+    switch (e->type()) {
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+    case QEvent::StyleChange:
+        placeEditPart();
+        break;
+    default:
+        break;
+    }
+    return result;
 }
 
 void TFlatComboBox::resizeEvent(QResizeEvent* e)
 {
     QComboBox::resizeEvent(e);
-    restyle();
+    placeEditPart();
+}
+
+void TFlatComboBox::focusInEvent(QFocusEvent* e)
+{
+    QComboBox::focusInEvent(e);
+    updateActive();
+    update();
+}
+
+void TFlatComboBox::focusOutEvent(QFocusEvent* e)
+{
+    QComboBox::focusOutEvent(e);
+    updateActive();
+    update();
+}
+
+void TFlatComboBox::changeEvent(QEvent* e)
+{
+    QComboBox::changeEvent(e);
+    switch (e->type()) {
+    case QEvent::FontChange:
+        SetItemHeight(kItemHeight);
+        placeEditPart();
+        break;
+    case QEvent::EnabledChange:
+        update();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+        if (applyingPalette_)
+            break;
+        recomputeAdvColors();
+        applyColors();
+        update();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFlatComboBox::mousePressEvent(QMouseEvent* e)
+{
+    // The arrow button drops the list down, as the native button beneath it would.
+    const int x = e->position().toPoint().x();
+    if (isEditable() && e->button() == Qt::LeftButton &&
+        x >= width() - std::max(kArrowButtonWidth, nativeButtonWidth_ + 2)) {
+        showPopup();
+        e->accept();
+        return;
+    }
+    QComboBox::mousePressEvent(e);
 }
 
 void TFlatComboBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), color_);
-    const QRect arrow(width() - kArrowWidth - 1, 1, kArrowWidth, height() - 2);
-    p.fillRect(arrow, colorArrowBackground_);
+    p.fillRect(QRect(0, 0, width() - 15, height()), color_);
+    if (!isEditable())
+        paintFocusLook(p);
+    paintBorderAndArrow(p);
+}
+
+void TFlatComboBox::paintFocusLook(QPainter& p)
+{
+    const int cw = width();
+    const int ch = height();
+    const bool focusShown = hasFocus() && !listOpen_;
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const QRect field(3, 3, cw - 24, ch - 6);
+    p.fillRect(field, focusShown ? highlight : color_);
+    p.setPen(focusShown ? palette().color(QPalette::HighlightedText) : fontColor_);
+    p.setFont(font());
+    p.drawText(field.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, currentText());
+    p.fillRect(QRect(cw - 21, 3, 5, ch - 6), focusShown ? highlight : color_);
+    if (focusShown) {
+        p.setPen(highlight);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(3, 3, cw - 19, ch - 6).adjusted(0, 0, -1, -1));
+    }
+}
+
+void TFlatComboBox::paintBorderAndArrow(QPainter& p)
+{
+    // Border: the outline, then two rings in Color, around everything left of the arrow button.
+    const QRect border(0, 0, width() - 12, height());
+    p.setBrush(Qt::NoBrush);
     p.setPen(colorBorder_);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    // A small triangle pointing down.
-    p.setPen(Qt::NoPen);
-    p.setBrush(colorArrow_);
-    const QPoint c = arrow.center();
-    const QPoint tri[3] = {{c.x() - 3, c.y() - 1}, {c.x() + 3, c.y() - 1}, {c.x(), c.y() + 2}};
-    p.drawPolygon(tri, 3);
+    p.drawRect(border.adjusted(0, 0, -1, -1));
+    p.setPen(color_);
+    p.drawRect(border.adjusted(1, 1, -2, -2));
+    p.drawRect(border.adjusted(2, 2, -3, -3));
+
+    // Arrow button, its left column shared with the border's right edge.
+    const QRect button = ArrowButtonRect();
+    p.fillRect(button, colorArrowBackground_);
+    p.setPen(colorBorder_);
+    p.drawRect(button.adjusted(0, 0, -1, -1));
+    const int cx = button.left() + button.width() / 2;
+    const int cy = button.top() + button.height() / 2;
+    const auto triangle = [&](int dx, int dy, const QColor& c) {
+        QPoint points[3];
+        if (listOpen_) {
+            points[0] = {cx - 2 + dx, cy + 1 + dy};
+            points[1] = {cx + 2 + dx, cy + 1 + dy};
+            points[2] = {cx + dx, cy - 1 + dy};
+        } else {
+            points[0] = {cx - 2 + dx, cy - 1 + dy};
+            points[1] = {cx + 2 + dx, cy - 1 + dy};
+            points[2] = {cx + dx, cy + 1 + dy};
+        }
+        p.setPen(c);
+        p.setBrush(c);
+        p.drawPolygon(points, 3);
+    };
+    if (isEnabled()) {
+        triangle(0, 0, colorArrow_);
+    } else {
+        triangle(1, 1, ColorOf(clWhite));
+        triangle(0, 0, ColorOf(clGray));
+    }
 }
 
 } // namespace fretlore

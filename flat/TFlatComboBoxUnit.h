@@ -1,17 +1,27 @@
 #pragma once
 
+#include "flat/FlatUtilitys.h"
+
 #include <QColor>
 #include <QComboBox>
 
+class QPainter;
+
 namespace fretlore {
 
-// A flat combo box with an editable text: a one-pixel outline in ColorBorder,
-// the face in Color, and an arrow button in ColorArrow on ColorArrowBackground.
+// A combo box with the platform's own editing and drop-down list, drawn flat:
+// a one-pixel outline in ColorBorder with a two-pixel band in Color around
+// the field, and on the right a 13-pixel arrow button in ColorArrowBackground
+// with a small triangle in ColorArrow that points down while the list is
+// closed and up while it is open. The list shows in Color with rows
+// ItemHeight (13) pixels high. Editable (a drop-down with an edit) unless
+// setEditable(false) makes it a list-only box.
 class TFlatComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit TFlatComboBox(QWidget* parent);
 
+    // Field and list background.
     QColor Color() const { return color_; }
     void SetColor(const QColor& c);
     QColor ColorArrow() const { return colorArrow_; }
@@ -20,22 +30,68 @@ public:
     void SetColorArrowBackground(const QColor& c);
     QColor ColorBorder() const { return colorBorder_; }
     void SetColorBorder(const QColor& c);
+    // The text's colour, in the field and in the list.
     QColor FontColor() const { return fontColor_; }
     void SetFontColor(const QColor& c);
 
+    // With UseAdvColors, ColorBorder and ColorArrowBackground are derived
+    // (darker) from the parent's colour by these percentages (0..100).
+    int AdvColorBorder() const { return advColorBorder_; }
+    void SetAdvColorBorder(int percent);
+    int AdvColorArrowBackground() const { return advColorArrowBackground_; }
+    void SetAdvColorArrowBackground(int percent);
+    bool UseAdvColors() const { return useAdvColors_; }
+    void SetUseAdvColors(bool on);
+
+    // The height of a list row; every font change sets it back to 13.
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int h);
+    int DropDownCount() const { return maxVisibleItems(); }
+    void SetDropDownCount(int n) { setMaxVisibleItems(n); }
+
+    bool ListOpen() const { return listOpen_; }
+    // The list is open or the box (or its edit part) has the focus.
+    bool Active() const { return active_; }
+    // The arrow button: the rightmost 13 pixels, full height.
+    QRect ArrowButtonRect() const;
+
+    void showPopup() override;
+    void hidePopup() override;
+
 protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    static constexpr int kArrowWidth = 16;
-    void restyle();
+    static constexpr int kArrowWidth = 11;
+    void recomputeAdvColors();
+    void applyColors();
+    void placeEditPart();
+    void updateActive();
+    void applyItemHeight(int first, int last);
+    QColor parentColor() const;
+    void paintFocusLook(QPainter& p);
+    void paintBorderAndArrow(QPainter& p);
 
-    QColor color_{Qt::white};
-    QColor colorArrow_{Qt::black};
-    QColor colorArrowBackground_{0xC5, 0xD6, 0xD9};
-    QColor colorBorder_{0xA0, 0x96, 0x83};
-    QColor fontColor_{Qt::black};
+    QColor color_;
+    QColor colorArrow_;
+    QColor colorArrowBackground_;
+    QColor colorBorder_;
+    QColor fontColor_;
+    TAdvColors advColorBorder_ = 50;
+    TAdvColors advColorArrowBackground_ = 10;
+    bool useAdvColors_ = false;
+    int itemHeight_ = 13;
+    int nativeButtonWidth_ = 0;
+    bool listOpen_ = false;
+    bool active_ = false;
+    bool applyingPalette_ = false;
 };
 
 } // namespace fretlore

@@ -1,67 +1,217 @@
 #include "flat/TFlatEditUnit.h"
 
+#include <QApplication>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace fretlore {
 
+namespace {
+constexpr int kFrame = 3; // outline plus the two-pixel band
+} // namespace
+
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
 {
+    colorFocused_ = ColorOf(clWhite);
+    colorBorder_ = ColorOf(FlatBorder);
+    colorFlat_ = ColorOf(FlatLightFace);
+    fontColor_ = ColorOf(clWindowText);
     setFrame(false);
-    setTextMargins(2, 1, 2, 1);
-    restyle();
+    // The text lives inside the frame.
+    setContentsMargins(kFrame, kFrame, kFrame, kFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(121, height());
+    SetParentColor(true);
+    adjustHeight();
+    redrawFrame();
 }
 
 void TFlatEdit::SetColorFocused(const QColor& c)
 {
     colorFocused_ = c;
-    restyle();
+    redrawFrame();
 }
 
 void TFlatEdit::SetColorBorder(const QColor& c)
 {
     colorBorder_ = c;
-    restyle();
+    redrawFrame();
 }
 
 void TFlatEdit::SetColorFlat(const QColor& c)
 {
     colorFlat_ = c;
-    restyle();
+    parentColor_ = false;
+    redrawFrame();
+}
+
+void TFlatEdit::SetParentColor(bool on)
+{
+    if (on == parentColor_)
+        return;
+    parentColor_ = on;
+    if (on) {
+        takeParentColor();
+        redrawFrame();
+    }
+}
+
+void TFlatEdit::takeParentColor()
+{
+    if (parentWidget())
+        colorFlat_ = parentWidget()->palette().color(parentWidget()->backgroundRole());
 }
 
 void TFlatEdit::SetFontColor(const QColor& c)
 {
     fontColor_ = c;
-    restyle();
+    redrawFrame();
 }
 
-void TFlatEdit::restyle()
+void TFlatEdit::SetAdvColorFocused(int percent)
+{
+    advColorFocused_ = TAdvColors(std::clamp(percent, 0, 100));
+    if (useAdvColors_) {
+        recomputeAdvColors();
+        redrawFrame();
+    }
+}
+
+void TFlatEdit::SetAdvColorBorder(int percent)
+{
+    advColorBorder_ = TAdvColors(std::clamp(percent, 0, 100));
+    if (useAdvColors_) {
+        recomputeAdvColors();
+        redrawFrame();
+    }
+}
+
+void TFlatEdit::SetUseAdvColors(bool on)
+{
+    if (on == useAdvColors_)
+        return;
+    useAdvColors_ = on;
+    SetParentColor(on);
+    recomputeAdvColors();
+    redrawFrame();
+}
+
+void TFlatEdit::recomputeAdvColors()
+{
+    if (!useAdvColors_)
+        return;
+    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, AdvColorDirection::Lighter);
+    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
+}
+
+bool TFlatEdit::FocusedLook() const
+{
+    if (hasFocus())
+        return true;
+    return mouseOver_ && !qobject_cast<TFlatEdit*>(QApplication::focusWidget());
+}
+
+void TFlatEdit::applyPalette(const QColor& background)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, hasFocus() ? colorFocused_ : colorFlat_);
+    if (pal.color(QPalette::Base) == background && pal.color(QPalette::Text) == fontColor_)
+        return;
+    pal.setColor(QPalette::Base, background);
     pal.setColor(QPalette::Text, fontColor_);
+    applyingPalette_ = true;
     setPalette(pal);
+    applyingPalette_ = false;
+}
+
+void TFlatEdit::redrawFrame()
+{
+    // The background takes the look's colour, so the band and the field are one.
+    applyPalette(FocusedLook() ? colorFocused_ : colorFlat_);
     update();
+}
+
+void TFlatEdit::adjustHeight()
+{
+    resize(width(), TextMetricHeight(font()) + 2 * kFrame);
 }
 
 void TFlatEdit::paintEvent(QPaintEvent* e)
 {
     QLineEdit::paintEvent(e);
+    const QColor band = FocusedLook() ? colorFocused_ : colorFlat_;
     QPainter p(this);
     p.setPen(colorBorder_);
+    p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(band);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    p.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 void TFlatEdit::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    restyle();
+    redrawFrame();
 }
 
 void TFlatEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    restyle();
+    redrawFrame();
+}
+
+void TFlatEdit::enterEvent(QEnterEvent* e)
+{
+    QLineEdit::enterEvent(e);
+    if (QApplication::activeWindow()) {
+        mouseOver_ = true;
+        redrawFrame();
+    }
+}
+
+void TFlatEdit::leaveEvent(QEvent* e)
+{
+    QLineEdit::leaveEvent(e);
+    mouseOver_ = false;
+    redrawFrame();
+}
+
+void TFlatEdit::changeEvent(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+        QLineEdit::changeEvent(e);
+        if (applyingPalette_)
+            return;
+        // The parent's (or the system's) colours changed.
+        if (useAdvColors_) {
+            takeParentColor();
+            recomputeAdvColors();
+        } else if (parentColor_) {
+            takeParentColor();
+        }
+        redrawFrame();
+        return;
+    case QEvent::ParentChange:
+        QLineEdit::changeEvent(e);
+        if (parentColor_) {
+            takeParentColor();
+            redrawFrame();
+        }
+        return;
+    case QEvent::EnabledChange:
+        QLineEdit::changeEvent(e);
+        redrawFrame();
+        return;
+    case QEvent::FontChange:
+        QLineEdit::changeEvent(e);
+        adjustHeight();
+        return;
+    default:
+        QLineEdit::changeEvent(e);
+    }
 }
 
 } // namespace fretlore

@@ -7,31 +7,29 @@ XVFB_ROOT_COLOUR="48,80,160"
 # xvfb_start WIDTHxHEIGHT: starts Xvfb on a free display, exports DISPLAY,
 # paints the root window and sets XVFB_PID.
 xvfb_start() {
-  local size=${1:-1024x768} n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    if xdpyinfo >/dev/null 2>&1; then
-      # xsetroot's colour does not reach screenshots on this server; a root
-      # background picture does.
-      local bg
-      bg=$(mktemp --suffix=.png)
-      convert -size "$size" "xc:rgb($XVFB_ROOT_COLOUR)" "$bg"
-      display -window root "$bg" || true  # it reports failure even when it worked
-      rm -f "$bg"
-      return 0
-    fi
-    kill "$XVFB_PID" 2>/dev/null
+  local size=${1:-1024x768} numberFile i
+  numberFile=$(mktemp)
+  # The server picks a free display itself and writes its number.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$numberFile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for i in $(seq 1 100); do
+    [ -s "$numberFile" ] && break
+    sleep 0.05
   done
-  echo "xvfb: no free display" >&2
-  return 1
+  if [ ! -s "$numberFile" ]; then
+    echo "xvfb: the virtual display did not start" >&2
+    rm -f "$numberFile"
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$numberFile")"
+  rm -f "$numberFile"
+  # xsetroot's colour does not reach screenshots on this server; a root
+  # background picture does.
+  local bg
+  bg=$(mktemp --suffix=.png)
+  convert -size "$size" "xc:rgb($XVFB_ROOT_COLOUR)" "$bg"
+  display -window root "$bg" || true  # it reports failure even when it worked
+  rm -f "$bg"
 }
 
 xvfb_stop() {

@@ -1,5 +1,8 @@
 #include "shell/AboutUnit.h"
 
+#include "flat/TFlatButtonUnit.h"
+#include "shell/OkButton.h"
+
 #include "flat/TFlatSoundUnit.h"
 #include "platform/LabelControl.h"
 #include "platform/MessageTimer.h"
@@ -137,14 +140,8 @@ void TAbout::createControls()
     Label13 = label("Label13", 16, 244, QStringLiteral("Linux"));
     Label15 = label("Label15", 16, 263, QStringLiteral("Resolution"));
 
-    // A plain button in the flat button's colours: black face and border, lime text.
-    FlatButton1 = new QPushButton(QStringLiteral("OK"), this);
-    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setGeometry(116, 312, 97, 25);
-    FlatButton1->setFont(sansSerif());
-    FlatButton1->setStyleSheet(QStringLiteral("QPushButton { background: black; color: #00ff00; "
-                                              "border: 1px solid #00ff00; }"));
-    connect(FlatButton1, &QPushButton::clicked, this, [this] { FlatButton1Click(FlatButton1); });
+    FlatButton1 = CreateOkButton(this, 116, 312);
+    connect(FlatButton1, &TFlatButton::clicked, this, [this] { FlatButton1Click(FlatButton1); });
 
     Timer1 = new MessageTimer(this, 1000, false);
     Timer1->setObjectName(QStringLiteral("Timer1"));

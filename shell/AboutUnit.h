@@ -8,9 +8,10 @@
 
 #include <functional>
 
-class QPushButton;
 
 namespace fretlore {
+
+class TFlatButton;
 
 class LabelControl;
 class MessageTimer;
@@ -72,7 +73,7 @@ public:
     LabelControl* Label12;
     LabelControl* Label13;
     LabelControl* Label15;
-    QPushButton* FlatButton1;
+    TFlatButton* FlatButton1;
     MessageTimer* Timer1;
 
     // The kernel's version, read once at creation for every system line.

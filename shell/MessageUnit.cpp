@@ -1,5 +1,8 @@
 #include "shell/MessageUnit.h"
 
+#include "flat/TFlatButtonUnit.h"
+#include "shell/OkButton.h"
+
 #include "flat/TFlatSoundUnit.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
@@ -62,27 +65,9 @@ TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
     Image1->SetPicture(QImage(QStringLiteral(":/pictures/exclamation.png")));
     Image1->move(8, 16);
 
-    // A plain push button in the window's colours until the flat button takes its place.
-    FlatButton1 = new QPushButton(QStringLiteral("OK"), this);
-    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setGeometry(82, 68, 97, 25);
-    FlatButton1->setFont(sansSerif(11));
-    FlatButton1->setAutoDefault(true);  // Enter on the focused button presses it
-    QPalette buttonPal = FlatButton1->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        buttonPal.setColor(group, QPalette::Button, black);
-        buttonPal.setColor(group, QPalette::ButtonText, lime);
-        buttonPal.setColor(group, QPalette::Window, lime);  // the styles derive the outline from it
-        buttonPal.setColor(group, QPalette::WindowText, lime);
-        buttonPal.setColor(group, QPalette::Light, lime);
-        buttonPal.setColor(group, QPalette::Midlight, lime);
-        buttonPal.setColor(group, QPalette::Dark, lime);
-        buttonPal.setColor(group, QPalette::Mid, lime);
-        buttonPal.setColor(group, QPalette::Shadow, lime);
-    }
-    FlatButton1->setPalette(buttonPal);
+    FlatButton1 = CreateOkButton(this, 82, 68);
     FlatButton1->setFocus();  // first in the tab order
-    connect(FlatButton1, &QPushButton::clicked, this, [this] { FlatButton1Click(FlatButton1); });
+    connect(FlatButton1, &TFlatButton::clicked, this, [this] { FlatButton1Click(FlatButton1); });
 }
 
 void TFMessage::FlatButton1Click(QObject*)

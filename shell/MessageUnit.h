@@ -2,9 +2,10 @@
 
 #include <QWidget>
 
-class QPushButton;
 
 namespace fretlore {
+
+class TFlatButton;
 
 class ImageControl;
 class LabelControl;
@@ -32,7 +33,7 @@ public:
     ShapeControl* Shape1;
     LabelControl* Label1;
     ImageControl* Image1;
-    QPushButton* FlatButton1;
+    TFlatButton* FlatButton1;
 
     void FlatButton1Click(QObject* Sender);
     void FormClose(QObject* Sender);

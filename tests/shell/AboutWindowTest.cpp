@@ -1,5 +1,6 @@
 // The about window: its lines and their formats, the kernel release as the
 // system line reads it, the links, closing, and where it appears.
+#include "flat/TFlatButtonUnit.h"
 #include "flat/TFlatSoundUnit.h"
 #include "platform/AudioOutput.h"
 #include "platform/FontSubstitutes.h"
@@ -274,7 +275,7 @@ private slots:
         // The author's address ends before the remark beside it.
         QVERIFY(about.Label9->geometry().right() < about.Label8->x());
         QCOMPARE(about.FlatButton1->geometry(), QRect(116, 312, 97, 25));
-        QCOMPARE(about.FlatButton1->text(), QStringLiteral("OK"));
+        QCOMPARE(about.FlatButton1->Caption(), QStringLiteral("OK"));
     }
 
     void frameAndTheRuleBrokenByItsCaption()

@@ -1,0 +1,28 @@
+#include "shell/OkButton.h"
+
+#include "flat/TFlatButtonUnit.h"
+#include "platform/TColor.h"
+
+namespace fretlore {
+
+TFlatButton* CreateOkButton(QWidget* window, int left, int top)
+{
+    const QColor lime = ToQColor(clLime);
+    const QColor black = ToQColor(clBlack);
+    auto* button = new TFlatButton(window);
+    button->setObjectName(QStringLiteral("FlatButton1"));
+    button->setGeometry(left, top, 97, 25);
+    button->SetCaption(QStringLiteral("OK"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    button->setFont(font);
+    button->SetFontColor(lime);
+    button->SetColorFocused(black);
+    button->SetColorDown(black);
+    button->SetColorBorder(black);
+    button->SetColorHighLight(lime);
+    button->SetColorShadow(lime);
+    return button;
+}
+
+} // namespace fretlore
