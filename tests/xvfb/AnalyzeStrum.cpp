@@ -34,8 +34,9 @@ int main(int argc, char* argv[])
     }
     int failures = 0;
     for (size_t k = 0; k < 6; ++k) {
-        const std::vector<float> tone(x.begin() + std::ptrdiff_t(starts[k] + 2000),
-                                      x.begin() + std::ptrdiff_t(std::min(x.size(), starts[k] + 30000)));
+        const size_t from = std::min(x.size(), starts[k] + 2000);
+        const size_t to = std::min(x.size(), starts[k] + 30000);
+        const std::vector<float> tone(x.begin() + std::ptrdiff_t(from), x.begin() + std::ptrdiff_t(to));
         const double hz = dsp::pitchHzChecked(tone, rate);
         const double off = dsp::cents(hz, dsp::midiHz(std::atoi(argv[2 + k])));
         const double gapMs = k ? double(starts[k] - starts[k - 1]) / rate * 1000 : 0;
