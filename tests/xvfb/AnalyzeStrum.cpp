@@ -22,9 +22,16 @@ int main(int argc, char* argv[])
         x.push_back(float(s) / 32768.0f);
     const double rate = 44100;
     std::vector<size_t> starts;
-    for (size_t f : dsp::soundStarts(x, rate, 1e-3, 0.5))
+    // A new note rises above what sounded before it; a dropout of the sound
+    // server in the middle of a note does not.
+    const size_t window = size_t(rate * 0.05);
+    for (size_t f : dsp::soundStarts(x, rate, 1e-3, 0.5)) {
+        const double before = f > window + 100 ? dsp::rms(x, f - window - 100, window) : 0.0;
+        if (dsp::rms(x, f, window) < 1.5 * before)
+            continue;
         if (starts.empty() || double(f - starts.back()) / rate > 0.4)
             starts.push_back(f);
+    }
     // The click sound of the play icon comes first, about 700 ms before the first string.
     while (starts.size() > 6)
         starts.erase(starts.begin());

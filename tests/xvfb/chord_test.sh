@@ -68,6 +68,17 @@ sleep 1.5
 screenshot "$work/hint.png"
 diffs=$(compare -metric AE "$work/chord.png" "$work/hint.png" null: 2>&1)
 [ "${diffs%% *}" -gt 200 ] 2>/dev/null && pass "a hint shows under the mouse ($diffs pixels changed)" || fail "no hint ($diffs)"
+# The mouse is in the lower right quarter of the screen: the hint stands above
+# and left of it, black with a lime frame and text, and its yellow arrow band.
+convert "$work/hint.png" -crop "220x45+$((cx + 335 - 215))+$((cy + 123 - 40))" +repage -format %c histogram:info:- |
+  awk '{ gsub(/[(),]/, " ", $2); split($2, c, " "); n = $1 + 0
+         if (c[1] == 0 && c[2] == 0 && c[3] == 0) black += n
+         else if (c[1] == 0 && c[2] == 255 && c[3] == 0) lime += n
+         else if (c[1] >= 200 && c[2] >= 150 && c[3] <= 150) yellow += n }
+       END { print black + 0, lime + 0, yellow + 0 }' > "$work/hintcolours"
+read -r black lime yellow < "$work/hintcolours"
+[ "$black" -gt 2000 ] && [ "$lime" -gt 200 ] && [ "$yellow" -gt 50 ] && pass "the hint is black and lime with its yellow band" \
+  || fail "hint colours: black $black, lime $lime, yellow $yellow"
 
 # The play icon at (431, 88): six strings, 800 ms apart, at C major's pitches.
 if [ -n "${pulse:-}" ]; then
