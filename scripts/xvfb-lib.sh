@@ -64,3 +64,19 @@ wait_for_window() {
   done
   return 1
 }
+
+# Test bookkeeping for the real-window tests.
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+# wait_main_window SECONDS: waits for the program's main window at its
+# designed place (252, 186), where it stands once the splash has gone.
+wait_main_window() {
+  local deadline=$((SECONDS + $1))
+  until visible_windows "Fretlore PRO" | awk '$2 == 252 && $3 == 186 { f = 1 } END { exit !f }'; do
+    [ $SECONDS -gt $deadline ] && return 1
+    sleep 0.1
+  done
+  sleep 0.5
+}

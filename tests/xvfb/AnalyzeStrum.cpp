@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     const size_t window = size_t(rate * 0.05);
     for (size_t f : dsp::soundStarts(x, rate, 1e-3, 0.5)) {
         const double before = f > window + 100 ? dsp::rms(x, f - window - 100, window) : 0.0;
-        if (dsp::rms(x, f, window) < 1.5 * before)
+        if (dsp::rms(x, f, window) < 1.1 * before)
             continue;
         if (starts.empty() || double(f - starts.back()) / rate > 0.4)
             starts.push_back(f);

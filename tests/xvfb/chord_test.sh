@@ -10,9 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xvfb-lib.sh"
 
 work=$(mktemp -d)
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() {
   kill "${app:-}" "${rec:-}" 2>/dev/null
   [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
@@ -36,13 +33,7 @@ fi
 
 "$program" >"$work/log" 2>&1 &
 app=$!
-# After the splash the main window stands at (252, 186).
-deadline=$((SECONDS + 15))
-until visible_windows "Fretlore PRO" | awk '$2 == 252 && $3 == 186 { f = 1 } END { exit !f }'; do
-  [ $SECONDS -gt $deadline ] && { fail "no main window"; exit 1; }
-  sleep 0.1
-done
-sleep 0.5
+wait_main_window 15 || { fail "no main window"; exit 1; }
 wx=252; wy=186
 
 # Line 1 of the list: rows 16 px high from the list's top at (429, 113).

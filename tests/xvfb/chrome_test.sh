@@ -10,9 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xvfb-lib.sh"
 
 work=$(mktemp -d)
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() { kill "${app:-}" 2>/dev/null; xvfb_stop; rm -rf "$work"; }
 trap cleanup EXIT
 
@@ -20,12 +17,7 @@ trap cleanup EXIT
 start_program() {
   "$program" >"$work/log" 2>&1 &
   app=$!
-  local deadline=$((SECONDS + 15))
-  until visible_windows "Fretlore PRO" | awk '$2 == 252 && $3 == 186 { f = 1 } END { exit !f }'; do
-    [ $SECONDS -gt $deadline ] && { fail "no main window"; return 1; }
-    sleep 0.1
-  done
-  sleep 0.5
+  wait_main_window 15 || { fail "no main window"; return 1; }
 }
 
 # wait_exit SECONDS: sets `code` to the program's exit code once it has ended, or to "running".

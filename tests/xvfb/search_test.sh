@@ -9,9 +9,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xvfb-lib.sh"
 
 work=$(mktemp -d)
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() { kill "${app:-}" 2>/dev/null; xvfb_stop; rm -rf "$work"; }
 trap cleanup EXIT
 
@@ -26,12 +23,7 @@ xvfb_start 1024x768 || exit 1
 export XDG_RUNTIME_DIR=$work
 "$program" >"$work/log" 2>&1 &
 app=$!
-deadline=$((SECONDS + 15))
-until visible_windows "Fretlore PRO" | awk '$2 == 252 && $3 == 186 { f = 1 } END { exit !f }'; do
-  [ $SECONDS -gt $deadline ] && { fail "no main window"; exit 1; }
-  sleep 0.1
-done
-sleep 0.5
+wait_main_window 15 || { fail "no main window"; exit 1; }
 wx=252; wy=186
 diagram="391x176+$((wx + 17))+$((wy + 241))"
 screenshot "$work/blank.png"

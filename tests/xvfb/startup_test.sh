@@ -11,9 +11,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/xvfb-lib.sh"
 
 work=$(mktemp -d)
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 cleanup() { kill "${app:-}" 2>/dev/null; xvfb_stop; [ $failures -gt 0 ] && cp "$work"/*.png /tmp/ 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
