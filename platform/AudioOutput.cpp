@@ -79,15 +79,18 @@ struct AudioOutput::Impl {
 
 AudioOutput::AudioOutput(AudioSource* source, bool tryDevice) : impl_(std::make_unique<Impl>()), source_(source)
 {
-    if (tryDevice) {
-        const char* reason = "";
-        impl_->pcm = openDevice(&reason);
-        if (impl_->pcm)
-            sink_ = Sink::Device;
-        else
-            std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
-    }
-    thread_ = std::thread([this] { run(); });
+    // The device opens on the output's own thread, so start-up does not wait for it.
+    thread_ = std::thread([this, tryDevice] {
+        if (tryDevice) {
+            const char* reason = "";
+            impl_->pcm = openDevice(&reason);
+            if (impl_->pcm)
+                sink_ = Sink::Device;
+            else
+                std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+        }
+        run();
+    });
 }
 
 AudioOutput::~AudioOutput()

@@ -68,13 +68,29 @@ int remapToSlotChannel(void* data, fluid_midi_event_t* event)
 
 MidiDevice::MidiDevice(const QString& soundFontPath) : engine_(std::make_unique<Engine>()), soundFontPath_(soundFontPath)
 {
+    // The synthesizer is made and its sound font loaded on a thread of their
+    // own, holding the engine, so the program's windows come up meanwhile;
+    // everything that needs the engine waits for it, and the output renders
+    // silence until then.
+    std::promise<void> locked;
+    loaded_ = std::async(std::launch::async, [this, &locked] {
+        std::lock_guard guard(lock_);
+        locked.set_value();
+        if (createEngineLocked())
+            loadSoundFontLocked();
+    });
+    locked.get_future().wait();
+}
+
+bool MidiDevice::createEngineLocked()
+{
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
         fluid_set_log_function(level, &fluidLog, nullptr);
 
     Engine& e = *engine_;
     e.settings = new_fluid_settings();
     if (!e.settings)
-        return;
+        return false;
     bool ok = fluid_settings_setnum(e.settings, "synth.sample-rate", AudioOutput::kSampleRate) == FLUID_OK;
     ok &= fluid_settings_setnum(e.settings, "synth.gain", 0.6) == FLUID_OK;
     ok &= fluid_settings_setint(e.settings, "synth.dynamic-sample-loading", 1) == FLUID_OK;
@@ -87,21 +103,12 @@ MidiDevice::MidiDevice(const QString& soundFontPath) : engine_(std::make_unique<
 
     e.synth = new_fluid_synth(e.settings);
     if (!e.synth)
-        return;
+        return false;
     for (int i = 0; i < kSlots; ++i) {
         e.slotTable[size_t(i)].synth = e.synth;
         e.slotTable[size_t(i)].channel = i;
     }
-    // The sound font loads on a thread of its own, holding the engine, so the
-    // program's windows come up meanwhile; everything that needs the engine
-    // waits for it, and the output renders silence until then.
-    std::promise<void> locked;
-    loaded_ = std::async(std::launch::async, [this, &locked] {
-        std::lock_guard guard(lock_);
-        locked.set_value();
-        loadSoundFontLocked();
-    });
-    locked.get_future().wait();
+    return true;
 }
 
 void MidiDevice::loadSoundFontLocked()

@@ -80,6 +80,7 @@ private:
     void closeLocked(int slot);
     bool startPlayerLocked(int slot);
     static bool atEndLocked(const Slot& s);
+    bool createEngineLocked();
     void loadSoundFontLocked();
 
     std::unique_ptr<Engine> engine_;

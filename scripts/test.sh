@@ -21,5 +21,6 @@ if [ $quick -eq 0 ]; then
   # The real-window tests (xvfb_*) ran above; instrumented, their sound and
   # timing would measure the sanitizers rather than the program.
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+     LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp" \
      ctest --output-on-failure -j "$(nproc)" -E '^xvfb_')
 fi
