@@ -10,6 +10,7 @@
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
 #include "flat/TFlatSoundUnit.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "platform/ListBoxControl.h"
@@ -45,17 +46,9 @@ namespace {
 const QColor kLime = ToQColor(clLime);
 const QColor kBlack = ToQColor(clBlack);
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QFont sansSerif(int pixels, bool bold = false)
 {
-    return pixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
+    return PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
 }
 
 QImage picture(const char* name)
@@ -296,7 +289,7 @@ void TForm1::createControls()
     ListBox->setObjectName(QStringLiteral("ListBox"));
     ListBox->setGeometry(429, 113, 129, 272);
     ListBox->setFrameShape(QFrame::NoFrame);
-    ListBox->setFont(pixelFont(QStringLiteral("Courier New"), 13));
+    ListBox->setFont(PixelFont(QStringLiteral("Courier New"), 13));
     ListBox->setUniformItemSizes(true);
     ListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox->setTextElideMode(Qt::ElideNone);  // the fret fields simply run past the right edge

@@ -1,6 +1,7 @@
 #include "diagram/ChordDiagram.h"
 
 #include "diagram/guitarstr.h"
+#include "platform/FontSubstitutes.h"
 
 #include <QPainter>
 
@@ -36,8 +37,7 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
 
     QPainter p(&picture);
     // The position number, on the canvas's white text background.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    QFont font = PixelFont(QStringLiteral("MS Sans Serif"), 11);
     font.setStyleStrategy(QFont::NoAntialias);  // crisp lime pixels, as on the rest of the picture
     p.setFont(font);
     p.setPen(lime);

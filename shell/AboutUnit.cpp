@@ -4,6 +4,7 @@
 #include "shell/OkButton.h"
 
 #include "flat/TFlatSoundUnit.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/LabelControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ShapeControl.h"
@@ -30,9 +31,7 @@ constexpr TColor clBlue = 0xFF0000;  // blue in the colour layout: bits 16 to 23
 
 QFont sansSerif(bool bold = false, bool underline = false)
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    f.setBold(bold);
+    QFont f = PixelFont(QStringLiteral("MS Sans Serif"), 11, bold);
     f.setUnderline(underline);
     return f;
 }

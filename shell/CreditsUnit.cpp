@@ -1,5 +1,6 @@
 #include "shell/CreditsUnit.h"
 
+#include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
 #include "platform/ShapeControl.h"
 #include "platform/SystemInfo.h"
@@ -129,9 +130,7 @@ void TCredits::createControls()
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setCursor(Qt::ArrowCursor);
     Memo1->viewport()->setCursor(Qt::ArrowCursor);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(11);
-    Memo1->setFont(font);
+    Memo1->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 11));
     QPalette pal = Memo1->palette();  // the same colours enabled or not
     pal.setColor(QPalette::Base, black);
     pal.setColor(QPalette::Window, black);

@@ -4,6 +4,7 @@
 #include "shell/OkButton.h"
 
 #include "flat/TFlatSoundUnit.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "platform/ShapeControl.h"
@@ -24,9 +25,7 @@ constexpr int kHeight = 109;
 
 QFont sansSerif(int pixels)
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    return f;
+    return PixelFont(QStringLiteral("MS Sans Serif"), pixels);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "shell/OkButton.h"
 
 #include "flat/TFlatButtonUnit.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/TColor.h"
 
 namespace fretlore {
@@ -13,9 +14,7 @@ TFlatButton* CreateOkButton(QWidget* window, int left, int top)
     button->setObjectName(QStringLiteral("FlatButton1"));
     button->setGeometry(left, top, 97, 25);
     button->SetCaption(QStringLiteral("OK"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    button->setFont(font);
+    button->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     button->SetFontColor(lime);
     button->SetColorFocused(black);
     button->SetColorDown(black);

@@ -1,5 +1,6 @@
 #include "shell/SplashUnit.h"
 
+#include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "platform/MessageTimer.h"
@@ -38,9 +39,7 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     const auto label = [this](const char* name, int x, int y, int pixels, const QString& caption) {
         auto* l = new LabelControl(this);
         l->setObjectName(QLatin1String(name));
-        QFont f(QStringLiteral("MS Sans Serif"));
-        f.setPixelSize(pixels);
-        l->SetLabelFont(f);
+        l->SetLabelFont(PixelFont(QStringLiteral("MS Sans Serif"), pixels));
         l->SetCaption(caption);
         l->SetFontColor(ToQColor(clLime));
         l->SetTransparent(true);
