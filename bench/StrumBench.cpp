@@ -11,6 +11,7 @@
 #include "playback/StringPlayer.h"
 
 #include "Dsp.h"
+#include "StrumTiming.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -21,42 +22,7 @@
 #include <cstdio>
 
 using namespace fretlore;
-
-namespace {
-
-constexpr double kRate = AudioOutput::kSampleRate;
-
-std::int64_t nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double soundDelayMs(MidiDevice& device, const QString& file)
-{
-    std::vector<float> out;
-    float left[AudioOutput::kPeriodFrames], right[AudioOutput::kPeriodFrames];
-    device.Open(0, file);
-    device.Play(0);
-    for (int p = 0; p < 100; ++p) {
-        std::fill(std::begin(left), std::end(left), 0.0f);
-        device.Render(left, right, AudioOutput::kPeriodFrames);
-        out.insert(out.end(), std::begin(left), std::end(left));
-    }
-    device.Close(0);
-    const auto starts = dsp::soundStarts(out, kRate, 1e-4, 0.5);
-    return starts.empty() ? 0.0 : double(starts.front()) / kRate * 1000.0;
-}
-
-} // namespace
+using namespace strum;
 
 int main(int argc, char* argv[])
 {

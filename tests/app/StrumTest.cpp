@@ -11,6 +11,7 @@
 
 #include "AppTestMain.h"
 #include "Dsp.h"
+#include "StrumTiming.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -22,57 +23,15 @@ using namespace fretlore;
 
 namespace {
 
-constexpr double kRate = AudioOutput::kSampleRate;
 #ifdef FRETLORE_SANITIZED
 constexpr double kToleranceMs = 40;  // instrumented code runs slowly; the order and pitches still count
 #else
 constexpr double kToleranceMs = 10;
 #endif
 
-std::int64_t nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-// Milliseconds after `t0` at which frame `f` of the recording sounds.
-double frameMs(const AudioOutput::Recording& r, size_t f, std::int64_t t0)
-{
-    const size_t period = f / AudioOutput::kPeriodFrames;
-    const double within = double(f % AudioOutput::kPeriodFrames) / kRate * 1000.0;
-    return double(r.periodTimesNs[period] - t0) / 1e6 + within;
-}
-
-// Runs the event loop for `ms` as the program's own loop does: QTest::qWait
-// sleeps up to 10 ms between its rounds, which would delay the timer's ticks.
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// How long after its Play a string's file sounds when rendered offline: the
-// synthesizer's own start (one render block) and the attack of the sound
-// font's sample. The strum's timing is measured on top of it.
-double soundDelayMs(MidiDevice& device, const QString& file)
-{
-    std::vector<float> out;
-    float left[AudioOutput::kPeriodFrames], right[AudioOutput::kPeriodFrames];
-    device.Open(0, file);
-    device.Play(0);
-    for (int p = 0; p < 100; ++p) {
-        std::fill(std::begin(left), std::end(left), 0.0f);
-        device.Render(left, right, AudioOutput::kPeriodFrames);
-        out.insert(out.end(), std::begin(left), std::end(left));
-    }
-    device.Close(0);
-    const std::vector<size_t> starts = dsp::soundStarts(out, kRate, 1e-4, 0.5);
-    return starts.empty() ? 0.0 : double(starts.front()) / kRate * 1000.0;
-}
-
 } // namespace
+
+using namespace strum;
 
 class StrumTest : public QObject {
     Q_OBJECT
