@@ -35,6 +35,11 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
     const int baseFret = BaseFretOf(frets);
     const QColor lime(0, 255, 0);
 
+    // A picture stored with a palette is drawn on in full colour.
+    if (picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_Mono ||
+        picture.format() == QImage::Format_MonoLSB)
+        picture.convertTo(QImage::Format_RGB32);
+
     QPainter p(&picture);
     // The position number, on the canvas's white text background.
     QFont font = PixelFont(QStringLiteral("MS Sans Serif"), 11);

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QImageWriter>
 
+#include <algorithm>
+
 namespace {
 
 QString describe(const QRect &r)
@@ -49,6 +51,37 @@ ArtworkBook::ArtworkBook()
     };
 }
 
+namespace {
+
+// The form a picture is stored in. Icons keep their alpha. Opaque pictures
+// are stored with a palette of exactly their colours (one bit per pixel for
+// black-and-white masks), so the program decodes a byte or a bit per pixel
+// rather than four; every pixel loads back exactly, as no gamma is recorded.
+QImage storedForm(const QImage &picture)
+{
+    if (picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_ARGB32);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QList<QRgb> colours;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (!colours.contains(line[x])) {
+                if (colours.size() == 256)
+                    return rgb;
+                colours.append(line[x]);
+            }
+        }
+    }
+    std::sort(colours.begin(), colours.end());
+    const bool blackAndWhite = colours == QList<QRgb>{0xFF000000u, 0xFFFFFFFFu};
+    const QImage stored = rgb.convertToFormat(blackAndWhite ? QImage::Format_Mono : QImage::Format_Indexed8,
+                                              colours, Qt::ThresholdDither | Qt::AvoidDither);
+    return stored.convertToFormat(QImage::Format_RGB32) == rgb ? stored : rgb;
+}
+
+} // namespace
+
 bool ArtworkBook::writeTo(const QString &folder, QString *error) const
 {
     if (!QDir().mkpath(folder)) {
@@ -57,11 +90,7 @@ bool ArtworkBook::writeTo(const QString &folder, QString *error) const
     }
     const QDir dir(folder);
     for (const Picture &picture : m_pictures) {
-        // Opaque pictures are stored as plain 8-bit RGB, icons with alpha;
-        // no gamma is recorded, so the pixels load back exactly.
-        const QImage image = picture.image.hasAlphaChannel()
-                                 ? picture.image.convertToFormat(QImage::Format_ARGB32)
-                                 : picture.image.convertToFormat(QImage::Format_RGB32);
+        const QImage image = storedForm(picture.image);
         QImageWriter writer(dir.filePath(picture.fileName), "png");
         if (!writer.write(image)) {
             *error = QStringLiteral("cannot write %1: %2").arg(dir.filePath(picture.fileName), writer.errorString());
