@@ -1,37 +1,41 @@
 #!/usr/bin/env bash
 # Start-up figures on a virtual display: time from process start to the
-# splash on screen against a bare Qt window, resident memory after start,
-# and MaskToRegion's time.
+# splash mapped and painted, against a bare Qt window of the same size started
+# the same way (runs interleaved), resident memory after start, and
+# MaskToRegion's time.
 # Usage: bench/startup.sh [build-dir] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
-runs=${2:-7}
+runs=${2:-9}
 . "$here/scripts/xvfb-lib.sh"
 xvfb_start 1024x768
 export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'xvfb_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-# time_to_window PROGRAM NAME W H: milliseconds from start until a window of that size is mapped.
-time_to_window() {
-  local start end pid
-  start=$(date +%s%N)
-  "$1" >/dev/null 2>&1 &
-  pid=$!
-  wait_for_window "$2" "$3" "$4" 20 >/dev/null
-  end=$(date +%s%N)
-  if [ "${5:-}" = rss ]; then
-    sleep 1
-    grep VmRSS "/proc/$pid/status" | awk '{ printf "resident memory after start: %.1f MiB\n", $2 / 1024 }' >&2
-  fi
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo $(( (end - start) / 1000000 ))
-}
-
+probe="$build/bench/bench_startup_probe"
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
-bare=$(for i in $(seq "$runs"); do time_to_window "$build/bench/bench_bare_window" "Bare window" 165 480; done | median)
-ours=$(for i in $(seq "$runs"); do time_to_window "$build/app/fretlore" "Fretlore PRO" 165 480; done | median)
-echo "start to window on screen (median of $runs): bare Qt window $bare ms, splash $ours ms, ratio $(awk -v a="$ours" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
-time_to_window "$build/app/fretlore" "Fretlore PRO" 165 480 rss >/dev/null
+# One warm-up each so that both start from a warm file cache.
+"$probe" 165 480 "$build/bench/bench_bare_window" >/dev/null
+"$probe" 165 480 "$build/app/fretlore" >/dev/null
+bare=() ours=()
+for i in $(seq "$runs"); do
+  bare+=("$("$probe" 165 480 "$build/bench/bench_bare_window")")
+  ours+=("$("$probe" 165 480 "$build/app/fretlore")")
+done
+column() { printf '%s\n' "${@:2}" | awk -v f="$1" '{ print $f }' | median; }
+bare_map=$(column 2 "${bare[@]}") bare_paint=$(column 4 "${bare[@]}")
+ours_map=$(column 2 "${ours[@]}") ours_paint=$(column 4 "${ours[@]}")
+echo "start to window mapped (median of $runs): bare Qt window $bare_map ms, splash $ours_map ms," \
+  "ratio $(awk -v a="$ours_map" -v b="$bare_map" 'BEGIN { printf "%.2f", a / b }')"
+echo "start to window painted (median of $runs): bare Qt window $bare_paint ms, splash $ours_paint ms," \
+  "ratio $(awk -v a="$ours_paint" -v b="$bare_paint" 'BEGIN { printf "%.2f", a / b }')"
+
+"$build/app/fretlore" >/dev/null 2>&1 &
+pid=$!
+wait_for_window "Fretlore PRO" 165 480 20 >/dev/null
+sleep 1
+awk '/VmRSS/ { printf "resident memory after start: %.1f MiB\n", $2 / 1024 }' "/proc/$pid/status"
+kill "$pid"; wait "$pid" 2>/dev/null || true
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_mask"

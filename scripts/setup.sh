@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # Qt 6 and tests
-  qt6-base-dev libgl-dev libgtest-dev
+  qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
   # sound: the synthesizer, its General MIDI sound font, the sound device layer
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev
   # fonts the program and its pictures use
