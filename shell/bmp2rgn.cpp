@@ -1,39 +1,68 @@
 #include "shell/bmp2rgn.h"
 
+#include <vector>
+
 namespace fretlore {
 
 QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>& onSubtract)
 {
     const int w = mask.width();
     const int h = mask.height();
-    QRegion result(0, 0, w, h);
     if (w == 0 || h == 0)
-        return result;
+        return QRegion(0, 0, w, h);
 
-    // Pixels compared without alpha: the mask convention is about colour only.
-    const auto colourAt = [&mask](int x, int y) { return mask.pixel(x, y) & 0xFFFFFF; };
-    const auto subtract = [&](int left, int y, int right) {
-        const QRect run(left, y, right - left, 1);
-        result -= QRegion(run);
-        if (onSubtract)
-            onSubtract(run);
-    };
+    // Read as 32-bit rows, whatever the picture's own form; pixels are
+    // compared without alpha: the mask convention is about colour only.
+    const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
 
+    // Each row's runs are cut from that row's strip, and the strips are
+    // stacked into the region: rows whose kept spans match the rows above
+    // extend those rectangles downwards, which is the form QRegion itself
+    // gives the difference. The same region as cutting every run from the
+    // whole rectangle, at a cost that grows with the rows, not their square.
+    std::vector<QRect> rects;  // the finished region, band by band
+    qsizetype bandStart = 0;   // where the bottom band begins in `rects`
     for (int y = 0; y < h; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        QRegion row(0, y, w, 1);
+        const auto subtract = [&](int left, int right) {
+            const QRect run(left, y, right - left, 1);
+            row -= QRegion(run);
+            if (onSubtract)
+                onSubtract(run);
+        };
         int runStart = 0;
-        QRgb runColour = colourAt(0, y);
+        QRgb runColour = line[0] & 0xFFFFFF;
         for (int x = 0; x < w; ++x) {
-            const QRgb c = colourAt(x, y);
+            const QRgb c = line[x] & 0xFFFFFF;
             if (c == runColour)
                 continue;
             if (runColour == kMaskCutColour)
-                subtract(runStart, y, x);
+                subtract(runStart, x);
             runStart = x;
             runColour = c;
         }
         if (runColour == kMaskCutColour)
-            subtract(runStart, y, w);
+            subtract(runStart, w);
+
+        // Does this row continue the bottom band (touching, same spans)?
+        const qsizetype bandSize = qsizetype(rects.size()) - bandStart;
+        bool extends = row.rectCount() > 0 && bandSize == row.rectCount() && rects.back().bottom() == y - 1;
+        for (qsizetype i = 0; extends && i < bandSize; ++i) {
+            const QRect& above = rects[size_t(bandStart + i)];
+            const QRect& here = row.begin()[i];
+            extends = above.left() == here.left() && above.right() == here.right();
+        }
+        if (extends) {
+            for (qsizetype i = bandStart; i < qsizetype(rects.size()); ++i)
+                rects[size_t(i)].setBottom(y);
+        } else if (row.rectCount() > 0) {
+            bandStart = qsizetype(rects.size());
+            rects.insert(rects.end(), row.begin(), row.end());
+        }
     }
+    QRegion result;
+    result.setRects(rects.data(), int(rects.size()));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 using namespace fretlore;
@@ -100,4 +101,35 @@ TEST(MaskToRegion, IndexedPicturesReadThroughTheirColourTable)
     img.setPixel(1, 0, 0);
     img.setPixel(2, 0, 0);
     EXPECT_EQ(trace(img).subtractions, std::vector<QRect>{QRect(1, 0, 2, 1)});
+}
+
+// The region must be exactly the picture's rectangle with every white run cut
+// out of it, in the canonical form QRegion itself gives that difference (so
+// that region comparisons elsewhere hold), whatever the shapes.
+TEST(MaskToRegion, SameRegionAsCuttingEveryRunFromTheWholeRectangle)
+{
+    const auto reference = [](const QImage& img) {
+        QRegion r(0, 0, img.width(), img.height());
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) & 0xFFFFFF) == kMaskCutColour)
+                    r -= QRegion(x, y, 1, 1);
+        return r;
+    };
+    std::srand(7);
+    for (int round = 0; round < 60; ++round) {
+        QImage img(1 + std::rand() % 40, 1 + std::rand() % 40, QImage::Format_RGB32);
+        const int whiteShare = std::rand() % 100;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, std::rand() % 100 < whiteShare ? W : K);
+        // Some pictures get aligned columns, which QRegion joins into taller rectangles.
+        if (round % 3 == 0)
+            for (int y = 1; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    img.setPixel(x, y, img.pixel(x, 0));
+        const QRegion region = MaskToRegion(img);
+        EXPECT_EQ(region, reference(img)) << "round " << round;
+        EXPECT_EQ(region.rectCount(), reference(img).rectCount()) << "round " << round;
+    }
 }
