@@ -307,10 +307,8 @@ void TForm1::createControls()
     listPalette.setColor(QPalette::Light, kLime);
     listPalette.setColor(QPalette::ButtonText, kLime);
     ListBox->setPalette(listPalette);
-    for (const QString& line : ChordCatalogue()) {
-        auto* item = new QListWidgetItem(line, ListBox);
-        item->setSizeHint(QSize(ListBox->width(), 16));  // rows 16 px high
-    }
+    ListBox->SetItemHeight(16);
+    ListBox->addItems(ChordCatalogue());
     ListBox->setCurrentRow(-1);
 
     // The six hidden players, S6 created first; player n sounds on the device's slot n - 1.

@@ -12,6 +12,10 @@ class ListBoxControl : public QListWidget {
 public:
     explicit ListBoxControl(QWidget* parent);
 
+    // Every line the same height in pixels, whatever its font.
+    void SetItemHeight(int pixels);
+    int ItemHeight() const { return itemHeight_; }
+
 signals:
     void click();
 
@@ -22,6 +26,7 @@ protected:
 
 private:
     bool pressedOnItem_ = false;
+    int itemHeight_ = 0;  // 0: the font's own height
 };
 
 } // namespace fretlore
