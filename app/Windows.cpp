@@ -5,10 +5,11 @@
 namespace fretlore {
 
 Windows::Windows(bool tryDevice)
-    : Media(tryDevice),
+    : Media(tryDevice, QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred),
       Form1(&Media),
       Credits(&Form1),
       Splash(Form1.SplashRgn->Picture(), &Form1),
+      startSoundFont_(Media),
       About(&Form1, Form1.Sound1),
       FMessage(&Form1, Form1.Sound1)
 {

@@ -13,7 +13,8 @@ namespace fretlore {
 // (the splash takes its shape from a picture on it), then the credits, the
 // splash (visible at once), the about and the message windows. They live for
 // the whole run; secondary windows are hidden, never destroyed. The sound
-// system comes before them and goes after them.
+// system comes before them and goes after them; its sound font loads from
+// the moment the splash shows.
 class Windows {
 public:
     // `tryDevice` false keeps the sound silent (tests).
@@ -23,6 +24,16 @@ public:
     TForm1 Form1;
     TCredits Credits;
     TSplash Splash;
+
+private:
+    // Loading the sound font (a large file) alongside the first windows slows
+    // them down; it begins once the splash is on screen, long before anything
+    // can play.
+    struct StartSoundFont {
+        explicit StartSoundFont(MediaSystem& media) { media.Midi().StartLoading(); }
+    } startSoundFont_;
+
+public:
     TAbout About;
     TFMessage FMessage;
 };

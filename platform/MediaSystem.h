@@ -10,8 +10,9 @@ namespace fretlore {
 class MediaSystem {
 public:
     explicit MediaSystem(bool tryDevice = true,
-                         const QString& soundFontPath = QString::fromLatin1(MidiDevice::kDefaultSoundFont))
-        : midi_(soundFontPath), output_(&midi_, tryDevice)
+                         const QString& soundFontPath = QString::fromLatin1(MidiDevice::kDefaultSoundFont),
+                         MidiDevice::Loading loading = MidiDevice::Loading::Now)
+        : midi_(soundFontPath, loading), output_(&midi_, tryDevice)
     {
     }
 

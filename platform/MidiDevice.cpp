@@ -3,6 +3,7 @@
 #include "platform/SmfReader.h"
 
 #include <QFileInfo>
+#include <QLibrary>
 
 #include <fluidsynth.h>
 
@@ -21,9 +22,67 @@ void fluidLog(int level, const char* message, void*)
         std::fprintf(stderr, "Fretlore PRO: synthesizer: %s\n", message);
 }
 
+// The synthesizer library's entry points that the device uses.
+#define FRETLORE_SYNTH_FUNCTIONS(F)                                                                                    \
+    F(new_fluid_settings)                                                                                              \
+    F(delete_fluid_settings)                                                                                           \
+    F(fluid_settings_setint)                                                                                           \
+    F(fluid_settings_setnum)                                                                                           \
+    F(fluid_settings_setstr)                                                                                           \
+    F(fluid_set_log_function)                                                                                          \
+    F(new_fluid_synth)                                                                                                 \
+    F(delete_fluid_synth)                                                                                              \
+    F(fluid_synth_sfload)                                                                                              \
+    F(fluid_synth_program_change)                                                                                      \
+    F(fluid_synth_all_sounds_off)                                                                                      \
+    F(fluid_synth_handle_midi_event)                                                                                   \
+    F(fluid_synth_write_float)                                                                                         \
+    F(new_fluid_player)                                                                                                \
+    F(delete_fluid_player)                                                                                             \
+    F(fluid_player_add)                                                                                                \
+    F(fluid_player_play)                                                                                               \
+    F(fluid_player_stop)                                                                                               \
+    F(fluid_player_get_status)                                                                                         \
+    F(fluid_player_get_current_tick)                                                                                   \
+    F(fluid_player_set_playback_callback)                                                                              \
+    F(fluid_midi_event_get_type)                                                                                       \
+    F(fluid_midi_event_set_channel)
+
+// The synthesizer library is loaded when the synthesizer is made, on its own
+// thread, not linked to the program: with the forty-odd libraries it needs in
+// turn, loading it at start-up held the first window up by about ten
+// milliseconds.
+struct SynthLibrary {
+#define FRETLORE_DECLARE(name) decltype(&::name) name = nullptr;
+    FRETLORE_SYNTH_FUNCTIONS(FRETLORE_DECLARE)
+#undef FRETLORE_DECLARE
+    bool loaded = false;
+
+    // Resolves every entry point; false (with the reason on stderr) if the
+    // library or one of them is missing.
+    bool load(QLibrary& library)
+    {
+        if (!library.load()) {
+            std::fprintf(stderr, "Fretlore PRO: synthesizer: %s\n", qPrintable(library.errorString()));
+            return false;
+        }
+#define FRETLORE_RESOLVE(name)                                                                                         \
+    name = reinterpret_cast<decltype(name)>(library.resolve(#name));                                                   \
+    if (!name) {                                                                                                       \
+        std::fprintf(stderr, "Fretlore PRO: synthesizer: %s\n", qPrintable(library.errorString()));                    \
+        return false;                                                                                                  \
+    }
+        FRETLORE_SYNTH_FUNCTIONS(FRETLORE_RESOLVE)
+#undef FRETLORE_RESOLVE
+        loaded = true;
+        return true;
+    }
+};
+
 } // namespace
 
 struct MidiDevice::Slot {
+    const SynthLibrary* fl = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
     int channel = 0;
@@ -33,6 +92,8 @@ struct MidiDevice::Slot {
 };
 
 struct MidiDevice::Engine {
+    QLibrary library{QStringLiteral(FRETLORE_FLUIDSYNTH_LIBRARY)};
+    SynthLibrary fl;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     int soundFont = FLUID_FAILED;
@@ -41,13 +102,15 @@ struct MidiDevice::Engine {
 
     ~Engine()
     {
+        if (!fl.loaded)
+            return;
         for (Slot& s : slotTable)
             if (s.player)
-                delete_fluid_player(s.player);
+                fl.delete_fluid_player(s.player);
         if (synth)
-            delete_fluid_synth(synth);
+            fl.delete_fluid_synth(synth);
         if (settings)
-            delete_fluid_settings(settings);
+            fl.delete_fluid_settings(settings);
     }
 };
 
@@ -58,68 +121,86 @@ namespace {
 int remapToSlotChannel(void* data, fluid_midi_event_t* event)
 {
     auto* slot = static_cast<MidiDevice::Slot*>(data);
-    const int type = fluid_midi_event_get_type(event);
+    const int type = slot->fl->fluid_midi_event_get_type(event);
     if (type >= 0x80 && type <= 0xEF)
-        fluid_midi_event_set_channel(event, slot->channel);
-    return fluid_synth_handle_midi_event(slot->synth, event);
+        slot->fl->fluid_midi_event_set_channel(event, slot->channel);
+    return slot->fl->fluid_synth_handle_midi_event(slot->synth, event);
 }
 
 } // namespace
 
-MidiDevice::MidiDevice(const QString& soundFontPath) : engine_(std::make_unique<Engine>()), soundFontPath_(soundFontPath)
+MidiDevice::MidiDevice(const QString& soundFontPath, Loading loading)
+    : engine_(std::make_unique<Engine>()), soundFontPath_(soundFontPath)
+{
+    if (loading == Loading::Now)
+        StartLoading();
+}
+
+void MidiDevice::StartLoading() const
 {
     // The synthesizer is made and its sound font loaded on a thread of their
     // own, holding the engine, so the program's windows come up meanwhile;
     // everything that needs the engine waits for it, and the output renders
     // silence until then.
-    std::promise<void> locked;
-    loaded_ = std::async(std::launch::async, [this, &locked] {
-        std::lock_guard guard(lock_);
-        locked.set_value();
-        if (createEngineLocked())
-            loadSoundFontLocked();
+    std::call_once(started_, [this] {
+        std::promise<void> locked;
+        loaded_ = std::async(std::launch::async, [this, &locked] {
+            std::lock_guard guard(lock_);
+            locked.set_value();
+            if (createEngineLocked())
+                loadSoundFontLocked();
+        });
+        locked.get_future().wait();
     });
-    locked.get_future().wait();
 }
 
-bool MidiDevice::createEngineLocked()
+std::unique_lock<std::mutex> MidiDevice::engineLock() const
 {
-    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-        fluid_set_log_function(level, &fluidLog, nullptr);
+    StartLoading();
+    return std::unique_lock(lock_);  // waits for the loading
+}
 
+bool MidiDevice::createEngineLocked() const
+{
     Engine& e = *engine_;
-    e.settings = new_fluid_settings();
+    if (!e.fl.load(e.library))
+        return false;
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        e.fl.fluid_set_log_function(level, &fluidLog, nullptr);
+
+    e.settings = e.fl.new_fluid_settings();
     if (!e.settings)
         return false;
-    bool ok = fluid_settings_setnum(e.settings, "synth.sample-rate", AudioOutput::kSampleRate) == FLUID_OK;
-    ok &= fluid_settings_setnum(e.settings, "synth.gain", 0.6) == FLUID_OK;
-    ok &= fluid_settings_setint(e.settings, "synth.dynamic-sample-loading", 1) == FLUID_OK;
-    ok &= fluid_settings_setint(e.settings, "synth.reverb.active", 0) == FLUID_OK;
-    ok &= fluid_settings_setint(e.settings, "synth.chorus.active", 0) == FLUID_OK;
-    ok &= fluid_settings_setint(e.settings, "player.reset-synth", 0) == FLUID_OK;
-    ok &= fluid_settings_setstr(e.settings, "player.timing-source", "sample") == FLUID_OK;
+    bool ok = e.fl.fluid_settings_setnum(e.settings, "synth.sample-rate", AudioOutput::kSampleRate) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setnum(e.settings, "synth.gain", 0.6) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setint(e.settings, "synth.dynamic-sample-loading", 1) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setint(e.settings, "synth.reverb.active", 0) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setint(e.settings, "synth.chorus.active", 0) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setint(e.settings, "player.reset-synth", 0) == FLUID_OK;
+    ok &= e.fl.fluid_settings_setstr(e.settings, "player.timing-source", "sample") == FLUID_OK;
     if (!ok)
         std::fprintf(stderr, "Fretlore PRO: synthesizer: a setting was refused\n");
 
-    e.synth = new_fluid_synth(e.settings);
+    e.synth = e.fl.new_fluid_synth(e.settings);
     if (!e.synth)
         return false;
     for (int i = 0; i < kSlots; ++i) {
+        e.slotTable[size_t(i)].fl = &e.fl;
         e.slotTable[size_t(i)].synth = e.synth;
         e.slotTable[size_t(i)].channel = i;
     }
     return true;
 }
 
-void MidiDevice::loadSoundFontLocked()
+void MidiDevice::loadSoundFontLocked() const
 {
     Engine& e = *engine_;
     if (QFileInfo(soundFontPath_).isFile())
-        e.soundFont = fluid_synth_sfload(e.synth, QFile::encodeName(soundFontPath_).constData(), 1);
+        e.soundFont = e.fl.fluid_synth_sfload(e.synth, QFile::encodeName(soundFontPath_).constData(), 1);
     if (e.soundFont != FLUID_FAILED) {
         // Selecting the guitar now loads its samples now, not at the first note.
         for (int i = 0; i < kSlots; ++i)
-            fluid_synth_program_change(e.synth, i, kGuitarProgram);
+            e.fl.fluid_synth_program_change(e.synth, i, kGuitarProgram);
     }
 }
 
@@ -133,8 +214,14 @@ MidiDevice::~MidiDevice()
 
 bool MidiDevice::HasSoundFont() const
 {
-    std::lock_guard guard(lock_);  // waits for the loading
+    const auto guard = engineLock();
     return engine_->synth && engine_->soundFont != FLUID_FAILED;
+}
+
+bool MidiDevice::hasSynthesizer() const
+{
+    const auto guard = engineLock();
+    return engine_->synth != nullptr;
 }
 
 QString MidiDevice::ErrorText(MciError error, const QString& path, const QString& detail) const
@@ -157,6 +244,9 @@ QString MidiDevice::ErrorText(MciError error, const QString& path, const QString
     case MciError::NoSoundFont:
         return QStringLiteral("No General MIDI sound font at %1: install the package fluid-soundfont-gm")
             .arg(soundFontPath_);
+    case MciError::NoSynthesizer:
+        return QStringLiteral("The MIDI synthesizer %1 cannot be loaded: install the package libfluidsynth3")
+            .arg(QStringLiteral(FRETLORE_FLUIDSYNTH_LIBRARY));
     case MciError::DeviceNotOpen:
         return QStringLiteral("No MCI device open");
     case MciError::DeviceFailed:
@@ -200,9 +290,9 @@ MciError MidiDevice::Open(int slot, const QString& path)
         }
     }
     if (error == MciError::None && !HasSoundFont())
-        error = MciError::NoSoundFont;
+        error = hasSynthesizer() ? MciError::NoSoundFont : MciError::NoSynthesizer;
 
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     closeLocked(slot);
     Slot& s = engine_->slotTable[size_t(slot)];
     if (error == MciError::None) {
@@ -218,19 +308,19 @@ MciError MidiDevice::Open(int slot, const QString& path)
 bool MidiDevice::atEndLocked(const Slot& s)
 {
     // The sequencer stays "playing" after the last event; the file's own length says when it is done.
-    return s.player && (fluid_player_get_status(s.player) == FLUID_PLAYER_DONE ||
-                        fluid_player_get_current_tick(s.player) >= s.lengthTicks);
+    return s.player && (s.fl->fluid_player_get_status(s.player) == FLUID_PLAYER_DONE ||
+                        s.fl->fluid_player_get_current_tick(s.player) >= s.lengthTicks);
 }
 
 bool MidiDevice::startPlayerLocked(int slot)
 {
     Slot& s = engine_->slotTable[size_t(slot)];
-    s.player = new_fluid_player(engine_->synth);
+    s.player = engine_->fl.new_fluid_player(engine_->synth);
     if (!s.player)
         return false;
-    fluid_player_set_playback_callback(s.player, &remapToSlotChannel, &s);
-    if (fluid_player_add(s.player, QFile::encodeName(s.path).constData()) != FLUID_OK) {
-        delete_fluid_player(s.player);
+    engine_->fl.fluid_player_set_playback_callback(s.player, &remapToSlotChannel, &s);
+    if (engine_->fl.fluid_player_add(s.player, QFile::encodeName(s.path).constData()) != FLUID_OK) {
+        engine_->fl.delete_fluid_player(s.player);
         s.player = nullptr;
         return false;
     }
@@ -243,19 +333,19 @@ void MidiDevice::closeLocked(int slot)
     Slot& s = engine_->slotTable[size_t(slot)];
     if (!s.player)
         return;
-    fluid_player_stop(s.player);
-    delete_fluid_player(s.player);
+    engine_->fl.fluid_player_stop(s.player);
+    engine_->fl.delete_fluid_player(s.player);
     s.player = nullptr;
     s.path.clear();
     s.lengthTicks = 0;
-    fluid_synth_all_sounds_off(engine_->synth, s.channel);
+    engine_->fl.fluid_synth_all_sounds_off(engine_->synth, s.channel);
 }
 
 MciError MidiDevice::Play(int slot)
 {
     if (!validSlot(slot))
         return MciError::DeviceNotOpen;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     Slot& s = engine_->slotTable[size_t(slot)];
     if (!s.player)
         return MciError::DeviceNotOpen;
@@ -263,26 +353,26 @@ MciError MidiDevice::Play(int slot)
     if (atEndLocked(s)) {
         const QString path = s.path;
         const qint64 length = s.lengthTicks;
-        delete_fluid_player(s.player);
+        engine_->fl.delete_fluid_player(s.player);
         s.player = nullptr;
         s.path = path;
         s.lengthTicks = length;
         if (!startPlayerLocked(slot))
             return MciError::DeviceFailed;
     }
-    return fluid_player_play(s.player) == FLUID_OK ? MciError::None : MciError::DeviceFailed;
+    return engine_->fl.fluid_player_play(s.player) == FLUID_OK ? MciError::None : MciError::DeviceFailed;
 }
 
 MciError MidiDevice::Stop(int slot)
 {
     if (!validSlot(slot))
         return MciError::DeviceNotOpen;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     Slot& s = engine_->slotTable[size_t(slot)];
     if (!s.player)
         return MciError::DeviceNotOpen;
-    fluid_player_stop(s.player);
-    fluid_synth_all_sounds_off(engine_->synth, s.channel);
+    engine_->fl.fluid_player_stop(s.player);
+    engine_->fl.fluid_synth_all_sounds_off(engine_->synth, s.channel);
     return MciError::None;
 }
 
@@ -290,7 +380,7 @@ MciError MidiDevice::Close(int slot)
 {
     if (!validSlot(slot))
         return MciError::None;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     closeLocked(slot);
     return MciError::None;
 }
@@ -299,7 +389,7 @@ bool MidiDevice::IsOpen(int slot) const
 {
     if (!validSlot(slot))
         return false;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     return engine_->slotTable[size_t(slot)].player != nullptr;
 }
 
@@ -307,27 +397,27 @@ bool MidiDevice::IsPlaying(int slot) const
 {
     if (!validSlot(slot))
         return false;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     const Slot& s = engine_->slotTable[size_t(slot)];
-    return s.player && fluid_player_get_status(s.player) == FLUID_PLAYER_PLAYING && !atEndLocked(s);
+    return s.player && engine_->fl.fluid_player_get_status(s.player) == FLUID_PLAYER_PLAYING && !atEndLocked(s);
 }
 
 qint64 MidiDevice::Position(int slot) const
 {
     if (!validSlot(slot))
         return 0;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     const Slot& s = engine_->slotTable[size_t(slot)];
     if (!s.player)
         return 0;
-    return atEndLocked(s) ? s.lengthTicks : qMin<qint64>(fluid_player_get_current_tick(s.player), s.lengthTicks);
+    return atEndLocked(s) ? s.lengthTicks : qMin<qint64>(engine_->fl.fluid_player_get_current_tick(s.player), s.lengthTicks);
 }
 
 qint64 MidiDevice::Length(int slot) const
 {
     if (!validSlot(slot))
         return 0;
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     const Slot& s = engine_->slotTable[size_t(slot)];
     return s.player ? s.lengthTicks : 0;
 }
@@ -336,7 +426,7 @@ QString MidiDevice::LastErrorText(int slot) const
 {
     if (!validSlot(slot))
         return QString();
-    std::lock_guard guard(lock_);
+    const auto guard = engineLock();
     return engine_->lastError[size_t(slot)];
 }
 
@@ -352,7 +442,7 @@ void MidiDevice::Render(float* left, float* right, int frames)
     constexpr int kBlock = 64;
     for (int done = 0; done < frames; done += kBlock) {
         const int n = std::min(kBlock, frames - done);
-        fluid_synth_write_float(engine_->synth, n, left + done, 0, 1, right + done, 0, 1);
+        engine_->fl.fluid_synth_write_float(engine_->synth, n, left + done, 0, 1, right + done, 0, 1);
     }
 }
 

@@ -20,6 +20,7 @@ enum class MciError {
     CorruptFile,
     UnsupportedFileType,
     NoSoundFont,
+    NoSynthesizer,
     DeviceNotOpen,
     DeviceFailed,
 };
@@ -41,11 +42,22 @@ public:
     static constexpr int kGuitarProgram = 25;
     static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
 
-    explicit MidiDevice(const QString& soundFontPath = QString::fromLatin1(kDefaultSoundFont));
+    // When the synthesizer is made and its sound font loaded: at once, or
+    // at StartLoading (or the first operation that needs them, whichever
+    // comes first), so that a program can keep the loading clear of its
+    // start-up.
+    enum class Loading { Now, Deferred };
+
+    explicit MidiDevice(const QString& soundFontPath = QString::fromLatin1(kDefaultSoundFont),
+                        Loading loading = Loading::Now);
     ~MidiDevice() override;
 
     MidiDevice(const MidiDevice&) = delete;
     MidiDevice& operator=(const MidiDevice&) = delete;
+
+    // Begins making the synthesizer and loading the sound font on a thread
+    // of their own, unless begun already.
+    void StartLoading() const;
 
     // Whether the sound font loaded (waits for the loading to finish).
     bool HasSoundFont() const;
@@ -80,13 +92,17 @@ private:
     void closeLocked(int slot);
     bool startPlayerLocked(int slot);
     static bool atEndLocked(const Slot& s);
-    bool createEngineLocked();
-    void loadSoundFontLocked();
+    // The control side's hold on the engine, once it is made and loaded.
+    std::unique_lock<std::mutex> engineLock() const;
+    bool hasSynthesizer() const;
+    bool createEngineLocked() const;
+    void loadSoundFontLocked() const;
 
     std::unique_ptr<Engine> engine_;
     QString soundFontPath_;
     mutable std::mutex lock_;  // the control side; the audio thread only try-locks it
-    std::future<void> loaded_;  // the sound font's loading
+    mutable std::once_flag started_;
+    mutable std::future<void> loaded_;  // the sound font's loading
 };
 
 } // namespace fretlore

@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 using namespace fretlore;
 
@@ -194,6 +196,38 @@ TEST(MediaWithoutSoundFont, OpenFailsNamingTheFontAndItsPackage)
     EXPECT_TRUE(text.contains(QLatin1String("fluid-soundfont-gm"))) << text.toStdString();
     float l[64] = {}, r[64] = {};
     device.Render(l, r, 64);  // renders silence, no crash
+}
+
+// A device that loads later renders silence until then, and the first
+// operation that needs the synthesizer makes it and loads the sound font.
+TEST(MediaLoadedLater, RendersSilenceUntilLoadedAndLoadsOnFirstNeed)
+{
+    {
+        MidiDevice never(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+        float l[64] = {}, r[64] = {};
+        never.Render(l, r, 64);
+        EXPECT_TRUE(std::all_of(std::begin(l), std::end(l), [](float v) { return v == 0.0f; }));
+    }  // destroyed without ever loading
+
+    MidiDevice device(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+    ASSERT_EQ(device.Open(0, midFile(1, 0)), MciError::None) << device.LastErrorText(0).toStdString();
+    EXPECT_TRUE(device.HasSoundFont());
+    device.StartLoading();  // already loaded: nothing more happens
+    ASSERT_EQ(device.Play(0), MciError::None);
+    std::vector<float> out(size_t(kRate / 2));
+    for (size_t done = 0; done + 64 <= out.size(); done += 64) {
+        float r[64] = {};
+        device.Render(out.data() + done, r, 64);
+    }
+    EXPECT_GT(*std::max_element(out.begin(), out.end()), 0.01f);
+}
+
+TEST(MediaErrors, AMissingSynthesizerNamesItsLibraryAndPackage)
+{
+    MidiDevice device(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+    const QString text = device.ErrorText(MciError::NoSynthesizer, QString());
+    EXPECT_TRUE(text.contains(QLatin1String("libfluidsynth.so."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("libfluidsynth3"))) << text.toStdString();
 }
 
 TEST_F(Media, StringPlayersRaiseTheDeviceErrors)
