@@ -1,15 +1,17 @@
 // Program entry: the application title, the five windows, the message loop.
 #include "app/Windows.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/TApplication.h"
 
-
 int main(int argc, char* argv[])
 {
+    fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
     fretlore::TApplication app(argc, argv);
     fretlore::TApplication::setApplicationName(QStringLiteral("Fretlore PRO"));
     fretlore::TApplication::setApplicationDisplayName(QStringLiteral("Fretlore PRO"));
     fretlore::InstallFontSubstitutes();
+    fontConfig.Wait();
 
     fretlore::Windows windows;
     windows.Form1.show();  // parked off screen until the splash goes

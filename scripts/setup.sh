@@ -11,7 +11,7 @@ packages=(
   # sound: the synthesizer, its General MIDI sound font, the sound device layer
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev
   # fonts the program and its pictures use
-  fonts-liberation fonts-comic-neue fontconfig
+  fonts-liberation fonts-comic-neue fontconfig libfontconfig-dev
   # the build-time catalogue generator and checks
   python3
   # real-window tests and screenshots on a virtual display

@@ -1,0 +1,20 @@
+#include "platform/FontConfigWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+
+namespace fretlore {
+
+FontConfigWarmUp::FontConfigWarmUp() : thread_([] { FcInit(); }) {}
+
+FontConfigWarmUp::~FontConfigWarmUp()
+{
+    Wait();
+}
+
+void FontConfigWarmUp::Wait()
+{
+    if (thread_.joinable())
+        thread_.join();
+}
+
+} // namespace fretlore
