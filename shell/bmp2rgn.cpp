@@ -1,8 +1,43 @@
 #include "shell/bmp2rgn.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace fretlore {
+
+void ReadRow(const QImage& image, int y, QRgb* out)
+{
+    // Row by row rather than converting the whole picture first: a fresh
+    // picture-sized buffer (over a megabyte for the main window's mask) costs
+    // more to fault in than the whole scan.
+    const int w = image.width();
+    const uchar* bits = image.constScanLine(y);
+    const QList<QRgb> table = image.colorTable();
+    const auto colour = [&table](int index) { return index < table.size() ? table[index] : QRgb(0xFF000000); };
+    switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB: {
+        const QRgb two[2] = {colour(0), colour(1)};
+        const bool msbFirst = image.format() == QImage::Format_Mono;
+        for (int x = 0; x < w; ++x)
+            out[x] = two[(bits[x >> 3] >> (msbFirst ? 7 - (x & 7) : x & 7)) & 1];
+        return;
+    }
+    case QImage::Format_Indexed8:
+        for (int x = 0; x < w; ++x)
+            out[x] = colour(bits[x]);
+        return;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+        std::copy_n(reinterpret_cast<const QRgb*>(bits), w, out);
+        return;
+    default: {
+        const QImage row = image.copy(0, y, w, 1).convertToFormat(QImage::Format_ARGB32);
+        std::copy_n(reinterpret_cast<const QRgb*>(row.constScanLine(0)), w, out);
+        return;
+    }
+    }
+}
 
 QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>& onSubtract)
 {
@@ -11,9 +46,8 @@ QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>
     if (w == 0 || h == 0)
         return QRegion(0, 0, w, h);
 
-    // Read as 32-bit rows, whatever the picture's own form; pixels are
-    // compared without alpha: the mask convention is about colour only.
-    const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
+    // Pixels are compared without alpha: the mask convention is about colour only.
+    std::vector<QRgb> line(size_t(w), 0);
 
     // Each row's runs are cut from that row's strip, and the strips are
     // stacked into the region: rows whose kept spans match the rows above
@@ -23,7 +57,7 @@ QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>
     std::vector<QRect> rects;  // the finished region, band by band
     qsizetype bandStart = 0;   // where the bottom band begins in `rects`
     for (int y = 0; y < h; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        ReadRow(mask, y, line.data());
         QRegion row(0, y, w, 1);
         const auto subtract = [&](int left, int right) {
             const QRect run(left, y, right - left, 1);

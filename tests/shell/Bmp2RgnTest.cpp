@@ -131,5 +131,12 @@ TEST(MaskToRegion, SameRegionAsCuttingEveryRunFromTheWholeRectangle)
         const QRegion region = MaskToRegion(img);
         EXPECT_EQ(region, reference(img)) << "round " << round;
         EXPECT_EQ(region.rectCount(), reference(img).rectCount()) << "round " << round;
+        // The same picture in the forms pictures are stored and loaded in.
+        const QList<QRgb> blackWhite{K, W};
+        for (const QImage& form : {img.convertToFormat(QImage::Format_Mono, blackWhite),
+                                   img.convertToFormat(QImage::Format_MonoLSB, blackWhite),
+                                   img.convertToFormat(QImage::Format_Indexed8, blackWhite),
+                                   img.convertToFormat(QImage::Format_RGB888)})
+            EXPECT_EQ(MaskToRegion(form), region) << "round " << round << ", format " << form.format();
     }
 }
