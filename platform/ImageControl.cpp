@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace fretlore {
 
 ImageControl::ImageControl(QWidget* parent) : GraphicControl(parent) {}
@@ -37,9 +39,17 @@ void ImageControl::rebuild()
 {
     shown_ = picture_;
     if (!picture_.isNull() && transparent_ && !picture_.hasAlphaChannel()) {
-        // Pixels of the transparent colour become fully transparent.
+        // Pixels of the transparent colour (the bottom-left pixel's) become
+        // fully transparent. A palette picture only has its palette changed.
+        const QRgb key = picture_.pixel(0, picture_.height() - 1);
+        if (picture_.colorCount() > 0) {
+            QList<QRgb> table = picture_.colorTable();
+            std::replace(table.begin(), table.end(), key, QRgb(0));
+            shown_.setColorTable(table);
+            update();
+            return;
+        }
         shown_ = picture_.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = shown_.pixel(0, shown_.height() - 1);
         for (int y = 0; y < shown_.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(y));
             for (int x = 0; x < shown_.width(); ++x)
