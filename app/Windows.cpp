@@ -9,7 +9,7 @@ Windows::Windows(bool tryDevice)
       Form1(&Media),
       Credits(&Form1),
       Splash(Form1.SplashRgn->Picture(), &Form1),
-      startSoundFont_(Media),
+      startSound_(Media),
       About(&Form1, Form1.Sound1),
       FMessage(&Form1, Form1.Sound1)
 {

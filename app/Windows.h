@@ -13,8 +13,8 @@ namespace fretlore {
 // (the splash takes its shape from a picture on it), then the credits, the
 // splash (visible at once), the about and the message windows. They live for
 // the whole run; secondary windows are hidden, never destroyed. The sound
-// system comes before them and goes after them; its sound font loads from
-// the moment the splash shows.
+// system comes before them and goes after them; it starts working from the
+// moment the splash shows.
 class Windows {
 public:
     // `tryDevice` false keeps the sound silent (tests).
@@ -26,12 +26,12 @@ public:
     TSplash Splash;
 
 private:
-    // Loading the sound font (a large file) alongside the first windows slows
-    // them down; it begins once the splash is on screen, long before anything
-    // can play.
-    struct StartSoundFont {
-        explicit StartSoundFont(MediaSystem& media) { media.Midi().StartLoading(); }
-    } startSoundFont_;
+    // Loading the synthesizer and its sound font (a large file) and opening
+    // the sound device alongside the first windows slows them down; they
+    // begin once the splash is on screen, long before anything can play.
+    struct StartSound {
+        explicit StartSound(MediaSystem& media) { media.Start(); }
+    } startSound_;
 
 public:
     TAbout About;

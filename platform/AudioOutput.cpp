@@ -77,19 +77,28 @@ struct AudioOutput::Impl {
     std::mutex recCaller;
 };
 
-AudioOutput::AudioOutput(AudioSource* source, bool tryDevice) : impl_(std::make_unique<Impl>()), source_(source)
+AudioOutput::AudioOutput(AudioSource* source, bool tryDevice, bool deferStart)
+    : impl_(std::make_unique<Impl>()), source_(source), tryDevice_(tryDevice)
 {
-    // The device opens on the output's own thread, so start-up does not wait for it.
-    thread_ = std::thread([this, tryDevice] {
-        if (tryDevice) {
-            const char* reason = "";
-            impl_->pcm = openDevice(&reason);
-            if (impl_->pcm)
-                sink_ = Sink::Device;
-            else
-                std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
-        }
-        run();
+    if (!deferStart)
+        Start();
+}
+
+void AudioOutput::Start()
+{
+    std::call_once(started_, [this] {
+        // The device opens on the output's own thread, so the caller does not wait for it.
+        thread_ = std::thread([this] {
+            if (tryDevice_ && running_.load()) {
+                const char* reason = "";
+                impl_->pcm = openDevice(&reason);
+                if (impl_->pcm)
+                    sink_ = Sink::Device;
+                else
+                    std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+            }
+            run();
+        });
     });
 }
 
@@ -183,6 +192,7 @@ void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int
 {
     if (!samples || count <= 0 || rate <= 0 || !running_.load())
         return;
+    Start();
     std::lock_guard lock(impl_->shotCaller);
     impl_->shotCount = count;
     impl_->shotStep = double(rate) / kSampleRate;
@@ -203,6 +213,7 @@ void AudioOutput::waitForTwoPeriods() const
 
 void AudioOutput::StartRecording(std::size_t maxFrames)
 {
+    Start();
     std::lock_guard lock(impl_->recCaller);
     if (impl_->recording.exchange(false))
         waitForTwoPeriods();  // the thread may be writing into the old buffers

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -29,10 +30,14 @@ public:
 
     enum class Sink { Device, Silent };
 
-    // Starts the thread. `source` must outlive the output. With `tryDevice`
-    // false the output is silent from the start.
-    explicit AudioOutput(AudioSource* source, bool tryDevice = true);
+    // Starts the thread, or with `deferStart` leaves that to Start (or the
+    // first one-shot or recording). `source` must outlive the output. With
+    // `tryDevice` false the output is silent from the start.
+    explicit AudioOutput(AudioSource* source, bool tryDevice = true, bool deferStart = false);
     ~AudioOutput();  // stops the thread and releases the device
+
+    // Starts the thread, which opens the device, unless started already.
+    void Start();
 
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
@@ -68,6 +73,8 @@ private:
     std::atomic<Sink> sink_{Sink::Silent};
     std::atomic<bool> running_{true};
     std::atomic<std::int64_t> framesWritten_{0};
+    bool tryDevice_;
+    std::once_flag started_;
     std::thread thread_;
 };
 

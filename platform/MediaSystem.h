@@ -12,8 +12,16 @@ public:
     explicit MediaSystem(bool tryDevice = true,
                          const QString& soundFontPath = QString::fromLatin1(MidiDevice::kDefaultSoundFont),
                          MidiDevice::Loading loading = MidiDevice::Loading::Now)
-        : midi_(soundFontPath, loading), output_(&midi_, tryDevice)
+        : midi_(soundFontPath, loading), output_(&midi_, tryDevice, loading == MidiDevice::Loading::Deferred)
     {
+    }
+
+    // With deferred loading: loads the synthesizer and opens the sound
+    // device, each on its own thread, unless begun already.
+    void Start()
+    {
+        midi_.StartLoading();
+        output_.Start();
     }
 
     MidiDevice& Midi() { return midi_; }
