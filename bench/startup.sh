@@ -7,7 +7,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
-runs=${2:-9}
+runs=${2:-21}
 . "$here/scripts/xvfb-lib.sh"
 xvfb_start 1024x768
 export XDG_RUNTIME_DIR=$(mktemp -d)
