@@ -5,7 +5,11 @@
 
 namespace fretlore {
 
-void ReadRow(const QImage& image, int y, QRgb* out)
+namespace {
+
+// Reads row `y` of a picture as 32-bit colours into `out` (room for the
+// picture's width), whatever the picture's own form.
+void readRow(const QImage& image, int y, QRgb* out)
 {
     // Row by row rather than converting the whole picture first: a fresh
     // picture-sized buffer (over a megabyte for the main window's mask) costs
@@ -39,6 +43,8 @@ void ReadRow(const QImage& image, int y, QRgb* out)
     }
 }
 
+} // namespace
+
 QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>& onSubtract)
 {
     const int w = mask.width();
@@ -57,7 +63,7 @@ QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>
     std::vector<QRect> rects;  // the finished region, band by band
     qsizetype bandStart = 0;   // where the bottom band begins in `rects`
     for (int y = 0; y < h; ++y) {
-        ReadRow(mask, y, line.data());
+        readRow(mask, y, line.data());
         QRegion row(0, y, w, 1);
         const auto subtract = [&](int left, int right) {
             const QRect run(left, y, right - left, 1);

@@ -16,10 +16,6 @@ inline constexpr QRgb kMaskCutColour = 0xFFFFFF;
 // in a row is subtracted as one rectangle one pixel high. `onSubtract`, when
 // given, sees each of those rectangles in that order. An empty picture gives
 // an empty region without reading any pixel.
-// Reads row `y` of a picture as 32-bit colours into `out` (room for the
-// picture's width), whatever the picture's own form.
-void ReadRow(const QImage& image, int y, QRgb* out);
-
 QRegion MaskToRegion(const QImage& mask, const std::function<void(const QRect&)>& onSubtract = {});
 
 } // namespace fretlore
