@@ -60,6 +60,10 @@ import itertools
 import os
 import sys
 
+from fingering import best_fingering, musical_oddity
+from forms import BARRES, DROPS, TEXTBOOK, is_sub_grip, placements
+from forms import parse as parse_shape
+
 OPEN_MIDI = (40, 45, 50, 55, 59, 64)  # E6 A5 D4 G3 B2 e1
 MAX_FRET = 14                         # generated lines stay below fret 15
 LINE_COUNT = 1008
@@ -687,6 +691,163 @@ def figures(lines):
     return "\n".join(out)
 
 
+# ---------------------------------------------------------------- report
+
+def allowed_voicing(frets, root_pc, kind_index):
+    """True when a voicing passes the musical rules, the fingering model and
+    the musical preferences."""
+    suffix, tones, _ = KINDS[kind_index]
+    return musical_problem(frets, root_pc, kind_index) is None and \
+        best_fingering(frets) is not None and \
+        musical_oddity(frets, root_pc, suffix, tones) is None
+
+
+def awkwardness(frets, root_pc, kind_index):
+    """Why a player would replace this voicing, or None."""
+    if best_fingering(frets) is None:
+        return "no fingering obeys the hand rules"
+    suffix, tones, _ = KINDS[kind_index]
+    return musical_oddity(frets, root_pc, suffix, tones)
+
+
+def expected_forms(name, root_pc, kind_index):
+    """The name's textbook, barre and jazz forms: {group: [placements]}."""
+    suffix = KINDS[kind_index][0]
+    out = {"textbook": [], "barre": [], "drop": []}
+    for n, text in TEXTBOOK:
+        if n == name:
+            out["textbook"].append([parse_shape(text)])
+    for k, shape_root, text in BARRES:
+        if k == suffix:
+            out["barre"].append(placements(text, shape_root, root_pc))
+    for k, shape_root, text in DROPS:
+        if k == suffix:
+            out["drop"].append(placements(text, shape_root, root_pc))
+    return out
+
+
+def is_five_to_nine(frets):
+    """A closed form whose lowest fret lies between 5 and 9."""
+    fretted = [f for f in frets if f > 0]
+    return 0 not in frets and 5 <= min(fretted) <= 9
+
+
+def near_duplicates(a, b):
+    """The same grip with one string added or left out."""
+    differ = [s for s in range(6) if a[s] != b[s]]
+    return len(differ) == 1 and min(a[differ[0]], b[differ[0]]) < 0
+
+
+def first_position(name, root_pc, kind_index):
+    """The form a tutor shows first for a name, or None when our rules
+    allow none: the textbook open chord, else the lowest allowed placement
+    of the name's barre, jazz and well-known grips."""
+    forms = expected_forms(name, root_pc, kind_index)
+    if forms["textbook"]:
+        return forms["textbook"][0][0]
+    shapes = [f for group in forms["barre"] + forms["drop"] for f in group]
+    shapes += sorted(template_shapes(KINDS[kind_index][0], root_pc))
+    shapes = [f for f in shapes if allowed_voicing(f, root_pc, kind_index)]
+    if not shapes:
+        return None
+    return min(shapes, key=lambda f: (min(x for x in f if x > 0), f))
+
+
+def report(lines, list_lines=False):
+    """The figures a guitarist judges the catalogue by, as printable text."""
+    names = {name: (pc, k) for name, _, pc, k, _ in all_names()}
+    by_name = {}
+    for index, line in enumerate(lines, start=1):
+        by_name.setdefault(line[:NAME_WIDTH].rstrip(), []).append(
+            (index, read_frets(line[NAME_WIDTH:])))
+    out = []
+    awkward = {}
+    costs = []
+    listing = []
+    for index, line in enumerate(lines, start=1):
+        pc, k = names[line[:NAME_WIDTH].rstrip()]
+        frets = read_frets(line[NAME_WIDTH:])
+        fingering = best_fingering(frets)
+        why = None if index in FIXED_LINES else awkwardness(frets, pc, k)
+        if why:
+            awkward.setdefault(why, []).append(index)
+        if fingering and index not in FIXED_LINES:
+            costs.append(fingering[0])
+        listing.append("%4d %s  cost %s%s" % (
+            index, line, "-" if fingering is None else "%.1f" % fingering[0],
+            "  fingers " + "".join(str(f) if f else "." for f in fingering[1])
+            if fingering else "", ) + ("  (%s)" % why if why else ""))
+    total = sum(len(v) for v in awkward.values())
+    out.append("awkward voicings: %d of %d" % (total, LINE_COUNT - len(FIXED_LINES)))
+    for why, idx in sorted(awkward.items()):
+        out.append("  %s: %d (lines %s)" % (why, len(idx), " ".join(map(str, idx[:12]))
+                                             + (" ..." if len(idx) > 12 else "")))
+    out.append("mean fingering cost: %.2f" % (sum(costs) / max(1, len(costs))))
+
+    tally = {"textbook": [0, 0, []], "barre": [0, 0, []], "drop": [0, 0, []]}
+    family = 0
+    thin = []
+    first = [0, 0, []]
+    duplicates = 0
+    orphans = []
+    for name, (pc, k) in names.items():
+        have = [f for _, f in by_name.get(name, [])]
+        forms = expected_forms(name, pc, k)
+        for group, wanted in forms.items():
+            for places in wanted:
+                tally[group][1] += 1
+                if any(p in have for p in places):
+                    tally[group][0] += 1
+                else:
+                    tally[group][2].append("%s %s" % (name, format_frets(places[0]).strip()))
+                if group == "barre" and any(
+                        is_sub_grip(f, p) and pitch_bass(f) % 12 == pc
+                        for f in have for p in places):
+                    family += 1
+        if len(have) >= 3 and not any(is_five_to_nine(f) for f in have):
+            thin.append(name)
+        fp = first_position(name, pc, k)
+        if fp is not None:
+            first[1] += 1
+            if fp in have:
+                first[0] += 1
+            else:
+                first[2].append(name)
+        for a, b in itertools.combinations(have, 2):
+            duplicates += near_duplicates(a, b)
+        for f in have:
+            if 0 not in f and min(x for x in f if x > 0) >= 12:
+                low = tuple(x - 12 if x > 0 else x for x in f)
+                if low not in have and allowed_voicing(low, pc, k):
+                    orphans.append(name)
+    labels = (("textbook", "textbook open chords"),
+              ("barre", "E/A-shape barres (major, m, 7, m7)"),
+              ("drop", "jazz drop grips (maj7, 7, m7, 6, m6 on E6 and A5)"))
+    for group, label in labels:
+        have, want, missing = tally[group]
+        out.append("%s: %d of %d" % (label, have, want))
+        if missing:
+            out.append("  missing: " + ", ".join(missing[:30])
+                       + (" ..." if len(missing) > 30 else ""))
+    out.append("E/A-shape barres, the barre or its grip with strings left out: "
+               "%d of %d" % (family, tally["barre"][1]))
+    out.append("names with 3 or more lines and no form at frets 5 to 9: %d%s"
+               % (len(thin), (" (" + ", ".join(thin) + ")") if thin else ""))
+    out.append("first positions present: %d of %d" % (first[0], first[1]))
+    out.append("near-duplicate pairs in a name (one string added or left out): %d"
+               % duplicates)
+    out.append("octave copies above fret 12 whose low form is missing: %d%s"
+               % (len(orphans), (" (" + ", ".join(orphans) + ")") if orphans else ""))
+    if list_lines:
+        out.append("")
+        out += listing
+    return "\n".join(out)
+
+
+def pitch_bass(frets):
+    return min(OPEN_MIDI[s] + frets[s] for s in range(6) if frets[s] >= 0)
+
+
 def main(argv=None):
     here = os.path.dirname(os.path.abspath(__file__))
     default_out = os.path.normpath(
@@ -696,8 +857,17 @@ def main(argv=None):
                         help="only check FILE, write nothing")
     parser.add_argument("--output", metavar="FILE", default=default_out,
                         help="where to write (default: %(default)s)")
+    parser.add_argument("--report", metavar="FILE",
+                        help="print how FILE fares as a guitarist judges it")
+    parser.add_argument("--lines", action="store_true",
+                        help="with --report: every line with its fingering cost")
     args = parser.parse_args(argv)
     try:
+        if args.report:
+            lines = read_file(args.report)
+            check_lines(lines)
+            print(report(lines, args.lines))
+            return 0
         if args.check:
             lines = read_file(args.check)
             check_lines(lines)
