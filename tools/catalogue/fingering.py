@@ -30,6 +30,7 @@ three-fret span and for fingers crossing at one fret.
 import functools
 
 OPEN_MIDI = (40, 45, 50, 55, 59, 64)   # E6 A5 D4 G3 B2 e1
+BASS_NOT_ROOT = "the bass is not the root"
 
 
 def inner_mute_fault(frets):
@@ -159,7 +160,7 @@ def musical_oddity(frets, root_pc, suffix, tones):
     symmetric = suffix == "5+" or (suffix == "dim" and 9 in intervals)
     if bass_interval != 0 and not symmetric and \
             not (suffix == "7/5-" and bass_interval == 6):
-        return "the bass is not the root"
+        return BASS_NOT_ROOT
     if len(sounding) == 4:
         for interval in (3, 4, 10, 11):
             if interval in tones and intervals.count(interval) > 1:

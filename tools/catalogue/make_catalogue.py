@@ -60,7 +60,7 @@ import itertools
 import os
 import sys
 
-from fingering import best_fingering, musical_oddity
+from fingering import BASS_NOT_ROOT, best_fingering, musical_oddity
 from forms import BARRES, DROPS, TEXTBOOK, is_sub_grip, placements
 from forms import parse as parse_shape
 
@@ -199,7 +199,9 @@ TEMPLATES = {
 
 SPREAD_WEIGHT = 1.5    # score lost per fret of closeness to a chosen voicing
 CROWD_CAP = 9.0        # most score a crowded neck position can cost
-SIMILAR_PENALTY = 4.0  # score lost by the same grip with a string more/less
+SIMILAR_PENALTY = 4.0  # score lost by the same grip with strings more/less
+NEAR_DUPLICATE_PENALTY = 30.0  # ... with just one string added or left out
+AWKWARD_PENALTY = 1000.0  # score lost by a voicing a player would replace
 
 
 class RuleError(Exception):
@@ -283,7 +285,12 @@ def interval_mask(intervals, root_pc):
 # ---------------------------------------------------------------- playing
 
 def fingers_needed(frets):
-    """Fingers a hand needs, or None when the barre would cross an open string."""
+    """Fingers a hand needs, or None when the barre would cross an open string.
+
+    Five or six fretted strings take an index barre at the lowest fret; a run
+    of adjacent strings at the highest fret, the bass string not among them,
+    takes one more finger lying flat.
+    """
     fretted = [i for i, f in enumerate(frets) if f > 0]
     if len(fretted) <= 4:
         return len(fretted)
@@ -292,7 +299,21 @@ def fingers_needed(frets):
     lo, hi = min(at_low), max(at_low)
     if any(frets[i] == 0 for i in range(lo, hi + 1)):
         return None
-    return 1 + sum(1 for i in fretted if frets[i] > low)
+    above = [i for i in fretted if frets[i] > low]
+    if not above:
+        return 1
+    return 1 + len(above) - max(0, longest_top_run(frets) - 1)
+
+
+def longest_top_run(frets):
+    """Longest run of adjacent strings at the highest fret, bass excluded."""
+    top = max(frets)
+    bass = min(i for i, f in enumerate(frets) if f >= 0)
+    best = run = 0
+    for i, f in enumerate(frets):
+        run = run + 1 if f == top and i != bass else 0
+        best = max(best, run)
+    return best
 
 
 def playable(frets):
@@ -417,8 +438,8 @@ def score_voicing(frets, root_pc, kind_index, templates):
     if pitches[0] != bass:
         score -= 2
 
-    fingers = fingers_needed(frets)
-    score -= fingers
+    fingering = best_fingering(frets)
+    score -= fingering[0] if fingering else 6.0
     fretted = [f for f in frets if f > 0]
     low = min(fretted)
     if max(fretted) - low == 3:
@@ -501,7 +522,7 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
     required_mask = interval_mask(required, root_pc)
     templates = template_shapes(KINDS[kind_index][0], root_pc)
     fixed_readings = {read_frets(text) for text in fixed_texts}
-    cands = []
+    cands = {}
     for mask, shapes in by_mask.items():
         if mask & ~allowed_mask or mask & required_mask != required_mask:
             continue
@@ -509,41 +530,100 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
             if frets in fixed_readings:
                 continue
             text = format_frets(frets)
-            slot = sum(1 for t in fixed_texts if t < text)
-            cands.append([score_voicing(frets, root_pc, kind_index, templates),
-                          text, frets, slot, position(frets)])
-    cands.sort(key=lambda c: (-c[0], c[1]))
+            why = awkwardness(frets, root_pc, kind_index)
+            grade = 2 if why is None else 1 if why == BASS_NOT_ROOT else 0
+            score = score_voicing(frets, root_pc, kind_index, templates)
+            cands[frets] = Candidate(
+                score - AWKWARD_PENALTY * (2 - grade), text, frets,
+                sum(1 for t in fixed_texts if t < text), position(frets), grade)
 
+    pins = pinned_forms(name, root_pc, kind_index, cands)
     chosen = []
+    held = set(fixed_readings)
     room = list(slots)
-    penalty = [0.0] * len(cands)
-    crowd = [0.0] * len(cands)
-    taken = [False] * len(cands)
-    for _ in range(sum(slots)):
-        best = None
-        for i, c in enumerate(cands):
-            if taken[i] or room[c[3]] == 0:
-                continue
-            value = c[0] - penalty[i] - crowd[i]
-            if best is None or value > best[0] or \
-                    (value == best[0] and c[1] < cands[best[1]][1]):
-                best = (value, i)
-        if best is None:
+    need_middle = count >= 3 and not any(is_five_to_nine(f) for f in held)
+    for c in cands.values():
+        c.penalty += NEAR_DUPLICATE_PENALTY * sum(
+            near_duplicates(c.frets, f) for f in fixed_readings)
+
+    def open_to(c, middle_only, grade):
+        if c.frets in held or room[c.slot] == 0 or c.grade < grade:
+            return False
+        if middle_only and not is_five_to_nine(c.frets):
+            return False
+        return not orphan_copy(c.frets, cands, held)
+
+    for left in range(sum(slots), 0, -1):
+        pick = None
+        middle = need_middle and left == 1
+        # A form at frets 5 to 9 is worth a bass other than the root, but
+        # never a voicing no hand can hold.
+        for middle_only, grade in ((middle, 2), (middle, 1), (False, 2),
+                                   (False, 1), (False, 0)):
+            pick = next((cands[f] for f in pins
+                         if open_to(cands[f], middle_only, grade)), None)
+            if pick is None:
+                pool = [c for c in cands.values()
+                        if open_to(c, middle_only, grade)]
+                if pool:
+                    # the best value, ties to the lower fret text
+                    best = max(c.value() for c in pool)
+                    pick = min((c for c in pool if c.value() == best),
+                               key=lambda c: c.text)
+            if pick is not None:
+                break
+        if pick is None:
             raise RuleError("%s: not enough voicings for its slots" % name)
-        i = best[1]
-        taken[i] = True
-        room[cands[i][3]] -= 1
-        chosen.append(cands[i][1])
-        pick_frets, pick_pos = cands[i][2], cands[i][4]
-        for j, c in enumerate(cands):
-            if taken[j]:
+        held.add(pick.frets)
+        room[pick.slot] -= 1
+        chosen.append(pick.text)
+        if is_five_to_nine(pick.frets):
+            need_middle = False
+        for c in cands.values():
+            if c.frets in held:
                 continue
-            distance = abs(c[4] - pick_pos)
-            crowd[j] = min(CROWD_CAP,
-                           crowd[j] + SPREAD_WEIGHT * max(0, 3 - distance))
-            if similar(c[2], pick_frets):
-                penalty[j] += SIMILAR_PENALTY
+            distance = abs(c.position - pick.position)
+            c.crowd = min(CROWD_CAP, c.crowd + SPREAD_WEIGHT * max(0, 3 - distance))
+            if near_duplicates(c.frets, pick.frets):
+                c.penalty += NEAR_DUPLICATE_PENALTY
+            elif similar(c.frets, pick.frets):
+                c.penalty += SIMILAR_PENALTY
     return chosen
+
+
+class Candidate:
+    """One voicing a name may take, with what choosing others costs it."""
+
+    def __init__(self, score, text, frets, slot, position, grade):
+        self.score, self.text, self.frets = score, text, frets
+        self.slot, self.position, self.grade = slot, position, grade
+        self.penalty = self.crowd = 0.0
+
+    def value(self):
+        return self.score - self.penalty - self.crowd
+
+
+def pinned_forms(name, root_pc, kind_index, cands):
+    """The name's expected forms a guitarist looks for first, in order:
+    textbook open chords, jazz grips, barres.  Each form is pinned at its
+    lowest placement our rules allow."""
+    forms = expected_forms(name, root_pc, kind_index)
+    pins = []
+    for group in ("textbook", "drop", "barre"):
+        for places in forms[group]:
+            for frets in places:
+                if frets in cands and cands[frets].grade == 2:
+                    pins.append(frets)
+                    break
+    return pins
+
+
+def orphan_copy(frets, cands, held):
+    """A form above fret 12 whose allowed low octave is not yet chosen."""
+    if 0 in frets or min(f for f in frets if f > 0) < 12:
+        return False
+    low = tuple(f - 12 if f > 0 else f for f in frets)
+    return low not in held and low in cands and cands[low].grade == 2
 
 
 def generate():
@@ -570,8 +650,12 @@ def generate():
 
 # ---------------------------------------------------------------- checking
 
-def check_lines(lines):
-    """Raise RuleError naming the first broken rule; lines are 1..1008."""
+def check_lines(lines, hand_rules=True):
+    """Raise RuleError naming the first broken rule; lines are 1..1008.
+
+    hand_rules: also hold every generated line to the fingering model and
+    the four-string doubling rule (off to report on an older catalogue).
+    """
     if len(lines) != LINE_COUNT:
         raise RuleError("expected %d lines, found %d" % (LINE_COUNT, len(lines)))
     names = {name: (r, pc, k) for name, r, pc, k, _ in all_names()}
@@ -617,6 +701,9 @@ def check_lines(lines):
         if index not in FIXED_LINES:
             _, pc, k = names[name]
             problem = musical_problem(frets, pc, k)
+            why = awkwardness(tuple(frets), pc, k) if hand_rules else None
+            if problem is None and why is not None and why != BASS_NOT_ROOT:
+                problem = why
             if problem:
                 raise RuleError("%s: %s" % (where, problem))
         if line in seen and index not in duplicate_seconds:
@@ -727,9 +814,9 @@ def expected_forms(name, root_pc, kind_index):
 
 
 def is_five_to_nine(frets):
-    """A closed form whose lowest fret lies between 5 and 9."""
+    """A form whose lowest fretted note lies between frets 5 and 9."""
     fretted = [f for f in frets if f > 0]
-    return 0 not in frets and 5 <= min(fretted) <= 9
+    return bool(fretted) and 5 <= min(fretted) <= 9
 
 
 def near_duplicates(a, b):
@@ -786,6 +873,7 @@ def report(lines, list_lines=False):
 
     tally = {"textbook": [0, 0, []], "barre": [0, 0, []], "drop": [0, 0, []]}
     family = 0
+    family_missing = []
     thin = []
     first = [0, 0, []]
     duplicates = 0
@@ -800,10 +888,13 @@ def report(lines, list_lines=False):
                     tally[group][0] += 1
                 else:
                     tally[group][2].append("%s %s" % (name, format_frets(places[0]).strip()))
-                if group == "barre" and any(
-                        is_sub_grip(f, p) and pitch_bass(f) % 12 == pc
-                        for f in have for p in places):
-                    family += 1
+                if group == "barre":
+                    if any(is_sub_grip(f, p) and pitch_bass(f) % 12 == pc
+                           for f in have for p in places):
+                        family += 1
+                    else:
+                        family_missing.append(
+                            "%s %s" % (name, format_frets(places[0]).strip()))
         if len(have) >= 3 and not any(is_five_to_nine(f) for f in have):
             thin.append(name)
         fp = first_position(name, pc, k)
@@ -815,7 +906,9 @@ def report(lines, list_lines=False):
                 first[2].append(name)
         for a, b in itertools.combinations(have, 2):
             duplicates += near_duplicates(a, b)
-        for f in have:
+        for index, f in by_name.get(name, []):
+            if index in FIXED_LINES:
+                continue
             if 0 not in f and min(x for x in f if x > 0) >= 12:
                 low = tuple(x - 12 if x > 0 else x for x in f)
                 if low not in have and allowed_voicing(low, pc, k):
@@ -831,6 +924,8 @@ def report(lines, list_lines=False):
                        + (" ..." if len(missing) > 30 else ""))
     out.append("E/A-shape barres, the barre or its grip with strings left out: "
                "%d of %d" % (family, tally["barre"][1]))
+    if family_missing:
+        out.append("  missing: " + ", ".join(family_missing))
     out.append("names with 3 or more lines and no form at frets 5 to 9: %d%s"
                % (len(thin), (" (" + ", ".join(thin) + ")") if thin else ""))
     out.append("first positions present: %d of %d" % (first[0], first[1]))
@@ -865,7 +960,7 @@ def main(argv=None):
     try:
         if args.report:
             lines = read_file(args.report)
-            check_lines(lines)
+            check_lines(lines, hand_rules=False)
             print(report(lines, args.lines))
             return 0
         if args.check:
