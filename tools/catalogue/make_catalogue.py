@@ -9,20 +9,26 @@ and written only when the whole file passes every rule in check_lines().
 
 How a name's voicings are picked
 --------------------------------
-1. Every shape a hand can hold is enumerated once: frets 0..14, at least four
-   strings sounding, at most three frets between the lowest and highest
-   fretted string, and at most four fingers, where five or six fretted
-   strings count the strings at the lowest fret as one barre (which may not
-   lie across an open string).
+1. Every shape a hand might hold is enumerated once: frets 0..14, at least
+   four strings sounding, at most three frets between the lowest and highest
+   fretted string, and at most four fingers (an index barre at the lowest
+   fret, never across an open string, and one finger flat across adjacent
+   strings at the highest fret).
 2. For a name, the candidates are the shapes whose notes are all chord tones
-   and that contain every required tone.
+   and that contain every required tone.  Each is graded: a fingering under
+   the hand rules of fingering.py and nothing odd to a player (the root in
+   the bass unless the chord is augmented, a diminished seventh or a seventh
+   with a flat fifth, whose tones repeat; no doubled third or seventh in a
+   four-string voicing) makes it a good voicing; a bass other than the root
+   makes it a fallback; no fingering makes it a last resort.
 3. Each candidate gets a score (score_voicing):
      + more strings sounding (4: 0, 5: +3, 6: +5)
      + root in the bass (+6); third (-5), fifth (-4) or other tone (-7) in
        the bass otherwise, but +4 for any tone of an augmented or full
-       diminished-seventh chord (they repeat every 4 or 3 semitones); -2
-       more when the lowest string is not the lowest pitch
-     - one point per finger, -1.5 for a three-fret stretch
+       diminished-seventh chord; -2 more when the lowest string is not the
+       lowest pitch
+     - the cost of the best fingering (fingering.py), -1.5 for a three-fret
+       stretch
      - 5 per muted string between sounding strings, except the classic grip
        with the root on E6 and A5 muted (-0.5); -2 when a muted string lies
        under the barre
@@ -32,27 +38,41 @@ How a name's voicings are picked
      + 1 per open string in open position (all frets <= 3) with the root
        in the bass; with a fret of 4 an open string costs 3 unless it is the
        root in the bass; under higher frets an open root in the bass costs
-       2 (frets up to 7) or 6, any other open string 10
+       2 (frets up to 7) or 8, any other open string 10
      + 5 when the shape is a well-known grip (TEMPLATES: the open E, A, C, G,
        D and F forms of each kind and the jazz grips, moved up the neck with
        the nut turned into a barre)
      + 1 when the lowest fret is played on the bass string with the root
      + 0.5 when an optional tone (the plain fifth, the ninth of 13) sounds
-4. Voicings are then chosen greedily by score.  Each pick lowers the score of
-   the remaining candidates that sit near its position on the neck (1.5 per
-   fret of closeness within three frets, at most 9 in all, open position
-   counting as fret 0) and of those that are the same grip with a string
-   added or taken away (-4), so that a name's voicings spread up the neck.
+   Fallbacks lose 1000, last resorts 2000, so they are taken only when a
+   name has no good voicing left for a line.
+4. The forms a guitarist looks for come first, at their lowest good
+   placement (forms.py): the textbook open chords, the jazz drop grips of
+   maj7, 7, m7, 6 and m6 with the root on E6 and on A5, and the E- and
+   A-shape barres of major, m, 7 and m7.  The rest are chosen greedily by
+   score.  Each pick lowers the score of the remaining candidates that sit
+   near its position on the neck (1.5 per fret of closeness within three
+   frets, at most 9 in all, open position counting as fret 0) and of those
+   that are nearly the same grip: one string added or left out (-30), one
+   string at another fret (-12), strings added or taken away (-4).
+   A name with three or more lines keeps its last free line for a form whose
+   lowest fret lies between 5 and 9 until it has one (a bass other than the
+   root is accepted for it).  A form above fret 12 is taken only once the
+   same grip an octave lower is in, when that one is good.
    A voicing that reads the same as one of the name's fixed lines is never
-   generated again.  Names with fixed lines have quotas: the number of generated
-   voicings that must sort before, between and after the fixed lines follows
-   from the fixed lines' indices, and a candidate is only taken while its
-   slot has room.
+   generated again.  Names with fixed lines have quotas: the number of
+   generated voicings that must sort before, between and after the fixed
+   lines follows from the fixed lines' indices, and a candidate is only
+   taken while its slot has room.
 5. Each root's block is sorted by the lines' character codes, which puts the
    names in kind order and a name's voicings in order of their fret text.
 
 Run without arguments to write the file, or with --check FILE to check an
-existing file only.  Exit status 0 means every rule holds.
+existing file only.  Exit status 0 means every rule holds.  --report FILE
+prints the figures a guitarist would judge a catalogue by (awkward voicings,
+textbook chords, barres, jazz grips, forms at frets 5 to 9, first positions,
+near duplicates, octave copies); --lines adds every line with the cost of its
+best fingering and the fingers it uses (1 index to 4 little, "." none).
 """
 
 import argparse
@@ -201,6 +221,7 @@ SPREAD_WEIGHT = 1.5    # score lost per fret of closeness to a chosen voicing
 CROWD_CAP = 9.0        # most score a crowded neck position can cost
 SIMILAR_PENALTY = 4.0  # score lost by the same grip with strings more/less
 NEAR_DUPLICATE_PENALTY = 30.0  # ... with just one string added or left out
+MOVED_STRING_PENALTY = 12.0  # ... with one string at another fret
 AWKWARD_PENALTY = 1000.0  # score lost by a voicing a player would replace
 
 
@@ -474,7 +495,7 @@ def score_voicing(frets, root_pc, kind_index, templates):
         elif top == 4:
             score -= 0 if root_bass else 3
         elif root_bass:
-            score -= 2 if top <= 7 else 6
+            score -= 2 if top <= 7 else 8
         else:
             score -= 10
 
@@ -586,6 +607,8 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
             c.crowd = min(CROWD_CAP, c.crowd + SPREAD_WEIGHT * max(0, 3 - distance))
             if near_duplicates(c.frets, pick.frets):
                 c.penalty += NEAR_DUPLICATE_PENALTY
+            elif sum(a != b for a, b in zip(c.frets, pick.frets)) == 1:
+                c.penalty += MOVED_STRING_PENALTY
             elif similar(c.frets, pick.frets):
                 c.penalty += SIMILAR_PENALTY
     return chosen
@@ -828,16 +851,16 @@ def near_duplicates(a, b):
 def first_position(name, root_pc, kind_index):
     """The form a tutor shows first for a name, or None when our rules
     allow none: the textbook open chord, else the lowest allowed placement
-    of the name's barre, jazz and well-known grips."""
+    of the name's barre and jazz grips, else of its well-known grips."""
     forms = expected_forms(name, root_pc, kind_index)
     if forms["textbook"]:
         return forms["textbook"][0][0]
-    shapes = [f for group in forms["barre"] + forms["drop"] for f in group]
-    shapes += sorted(template_shapes(KINDS[kind_index][0], root_pc))
-    shapes = [f for f in shapes if allowed_voicing(f, root_pc, kind_index)]
-    if not shapes:
-        return None
-    return min(shapes, key=lambda f: (min(x for x in f if x > 0), f))
+    for shapes in ([f for group in forms["barre"] + forms["drop"] for f in group],
+                   sorted(template_shapes(KINDS[kind_index][0], root_pc))):
+        shapes = [f for f in shapes if allowed_voicing(f, root_pc, kind_index)]
+        if shapes:
+            return min(shapes, key=lambda f: (min(x for x in f if x > 0), f))
+    return None
 
 
 def report(lines, list_lines=False):
