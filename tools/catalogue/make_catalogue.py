@@ -563,9 +563,11 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
     held = set(fixed_readings)
     room = list(slots)
     need_middle = count >= 3 and not any(is_five_to_nine(f) for f in held)
+    # A fixed line counts as a grip already taken, though only lightly: a
+    # name's slots around its fixed lines leave few other choices.
     for c in cands.values():
-        c.penalty += NEAR_DUPLICATE_PENALTY * sum(
-            near_duplicates(c.frets, f) for f in fixed_readings)
+        c.penalty += SIMILAR_PENALTY * sum(
+            similar(c.frets, f) for f in fixed_readings)
 
     def open_to(c, middle_only, grade):
         if c.frets in held or room[c.slot] == 0 or c.grade < grade:
