@@ -38,7 +38,8 @@ How a name's voicings are picked
      + 1 per open string in open position (all frets <= 3) with the root
        in the bass; with a fret of 4 an open string costs 3 unless it is the
        root in the bass; under higher frets an open root in the bass costs
-       2 (frets up to 7) or 8, any other open string 10
+       2 (frets up to 7) or 8, any other open string 10 (frets up to 7)
+       or 16
      + 5 when the shape is a well-known grip (TEMPLATES: the open E, A, C, G,
        D and F forms of each kind and the jazz grips, moved up the neck with
        the nut turned into a barre)
@@ -497,7 +498,7 @@ def score_voicing(frets, root_pc, kind_index, templates):
         elif root_bass:
             score -= 2 if top <= 7 else 8
         else:
-            score -= 10
+            score -= 10 if top <= 7 else 16
 
     if frets in templates:
         score += 5
@@ -889,12 +890,17 @@ def report(lines, list_lines=False):
             index, line, "-" if fingering is None else "%.1f" % fingering[0],
             "  fingers " + "".join(str(f) if f else "." for f in fingering[1])
             if fingering else "", ) + ("  (%s)" % why if why else ""))
+    high_open = sum(1 for index, line in enumerate(lines, start=1)
+                    if index not in FIXED_LINES and
+                    0 in read_frets(line[NAME_WIDTH:]) and
+                    max(read_frets(line[NAME_WIDTH:])) >= 8)
     total = sum(len(v) for v in awkward.values())
     out.append("awkward voicings: %d of %d" % (total, LINE_COUNT - len(FIXED_LINES)))
     for why, idx in sorted(awkward.items()):
         out.append("  %s: %d (lines %s)" % (why, len(idx), " ".join(map(str, idx[:12]))
                                              + (" ..." if len(idx) > 12 else "")))
     out.append("mean fingering cost: %.2f" % (sum(costs) / max(1, len(costs))))
+    out.append("open strings ringing under a fret of 8 or more: %d lines" % high_open)
 
     tally = {"textbook": [0, 0, []], "barre": [0, 0, []], "drop": [0, 0, []]}
     family = 0
