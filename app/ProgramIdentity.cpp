@@ -2,8 +2,9 @@
 
 #include "picturepaths.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
+#include <QWidget>
 
 namespace fretlore {
 
@@ -23,6 +24,12 @@ void ShowProgramIcon()
     for (const int size : {16, 32, 48, 64, 128})
         icon.addFile(PicturePaths::ProgramIcon(size), QSize(size, size));
     QGuiApplication::setWindowIcon(icon);
+}
+
+void NameWindowIcons()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->setWindowIconText(QLatin1String(kProgramTitle));
 }
 
 } // namespace fretlore

@@ -16,4 +16,8 @@ void NameProgram();
 // Gives every window the program's icon; needs the application object.
 void ShowProgramIcon();
 
+// Names the windows' icons (what a task bar writes under a minimized
+// window) after the program; call once the windows exist.
+void NameWindowIcons();
+
 } // namespace fretlore

@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     fontConfig.Wait();
 
     fretlore::Windows windows;
+    fretlore::NameWindowIcons();
     windows.Form1.show();  // parked off screen until the splash goes
     return fretlore::TApplication::exec();
 }

@@ -67,8 +67,9 @@ app=$!
 if splash=$(wait_for_window "Fretlore PRO" 165 480 15); then
   pass "the installed program shows its splash"
   read -r sid _ <<<"$splash"
-  class=$(xprop -id "$sid" WM_CLASS)
-  [[ "$class" == *'"fretlore", "fretlore"'* ]] && pass "window class fretlore" || fail "window class: $class"
+  class=$(xprop -id "$sid" WM_CLASS _NET_WM_ICON_NAME)
+  [[ "$class" == *'"fretlore", "fretlore"'* && "$class" == *'ICON_NAME(UTF8_STRING) = "Fretlore PRO"'* ]] \
+    && pass "window class fretlore, icon name Fretlore PRO" || fail "window class and icon name: $class"
   icon=$(xprop -id "$sid" _NET_WM_ICON)
   [[ "$icon" == *"Icon (16 x 16)"* ]] && pass "the window carries the icon" || fail "no window icon"
 else
