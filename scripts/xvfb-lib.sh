@@ -37,6 +37,19 @@ xvfb_stop() {
   wait "$XVFB_PID" 2>/dev/null || true
 }
 
+# null_sound_start FOLDER: a sound server with one sink that goes nowhere
+# (fretlore_null); programs reach it through ALSA's default device. FOLDER
+# must be both HOME and XDG_RUNTIME_DIR. Stop it with `pulseaudio --kill`.
+null_sound_start() {
+  command -v pulseaudio >/dev/null && command -v parec >/dev/null || return 1
+  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
+    --load="module-null-sink sink_name=fretlore_null rate=44100" \
+    --load="module-native-protocol-unix" 2>"$1/pulse.log" || return 1
+  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$1/.asoundrc"
+  local i
+  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
 # screenshot FILE: the whole screen, every window on it.
 screenshot() { import -window root "$1"; }
 
