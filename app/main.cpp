@@ -1,11 +1,13 @@
 // Program entry: the application title, the five windows, the message loop.
 #include "app/Windows.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/TApplication.h"
 
 int main(int argc, char* argv[])
 {
+    fretlore::ChooseDisplayPlatform();
     fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
     fretlore::TApplication app(argc, argv);
     fretlore::TApplication::setApplicationName(QStringLiteral("Fretlore PRO"));
@@ -13,7 +15,6 @@ int main(int argc, char* argv[])
     fretlore::InstallFontSubstitutes();
     fontConfig.Wait();
 
-    fretlore::Windows windows;
-    windows.Form1.show();  // parked off screen until the splash goes
+    fretlore::Windows windows;  // the main window shows when the splash goes
     return fretlore::TApplication::exec();
 }

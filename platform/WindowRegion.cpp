@@ -9,6 +9,8 @@ namespace fretlore {
 
 void SetWindowRgn(QWidget* window, const QRegion& region)
 {
+    if (!window->testAttribute(Qt::WA_WState_Created))
+        window->setAttribute(Qt::WA_TranslucentBackground);
     window->setMask(region);
     window->update();
 }
