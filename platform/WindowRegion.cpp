@@ -9,8 +9,11 @@ namespace fretlore {
 
 void SetWindowRgn(QWidget* window, const QRegion& region)
 {
-    if (!window->testAttribute(Qt::WA_WState_Created))
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
         window->setAttribute(Qt::WA_TranslucentBackground);
+        // Its own background still fills the inside of the region.
+        window->setAttribute(Qt::WA_NoSystemBackground, false);
+    }
     window->setMask(region);
     window->update();
 }
