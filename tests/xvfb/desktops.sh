@@ -53,7 +53,7 @@ run_desktop() (
   shot() {
     if [ "$desktop" = weston ]; then
       rm -f "$work"/ss/*.png
-      (cd "$work/ss" && weston-screenshooter >/dev/null 2>&1)
+      (cd "$work/ss" && timeout 10 weston-screenshooter >/dev/null 2>&1)
       mv "$work"/ss/*.png "$1" 2>/dev/null
     else
       screenshot "$1"
@@ -107,7 +107,7 @@ run_desktop() (
   # The desktop.
   mkdir "$work/ss"
   if [ "$desktop" = weston ]; then
-    weston --backend=headless-backend.so --xwayland --socket=fretlore-weston --width=1024 --height=768 \
+    weston --backend=headless-backend.so --use-pixman --xwayland --socket=fretlore-weston --width=1024 --height=768 \
       --debug --idle-time=0 --log="$work/weston.log" >/dev/null 2>&1 &
     weston=$!
     wait_until 10 grep -q "listening on display" "$work/weston.log" || { fail "weston did not start"; exit 1; }
