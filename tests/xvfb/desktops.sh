@@ -207,10 +207,7 @@ run_desktop() (
   # "am" typed into the name box after a click, then Enter: a chord is drawn.
   diagram="391x176+$((mx + 17))+$((my + 241))"
   shot "$work/before-am.png"
-  xdotool mousemove $((mx + 100)) $((my + 224)) click 1
-  sleep 0.3
-  xdotool type --delay 60 "am"
-  xdotool key Return
+  search_name $mx $my am
   sleep 1
   shot "$work/am.png"
   check 11 "the diagram did not change" eval '! same_area "$work/before-am.png" "$work/am.png" "$diagram"'

@@ -14,16 +14,6 @@ work=$(mktemp -d)
 cleanup() { kill "${app:-}" 2>/dev/null; xvfb_stop; [ $failures -gt 0 ] && cp "$work"/*.png /tmp/ 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
-# window_matches_mask SHOT X Y W H MASK: every pixel of the window's area shows
-# the root colour exactly where the mask is white. Prints the mismatch count.
-window_matches_mask() {
-  local shot=$1 x=$2 y=$3 w=$4 h=$5 mask=$6
-  convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage \
-    -fill white -opaque "rgb($XVFB_ROOT_COLOUR)" -fill black +opaque white "$work/isroot.png"
-  convert "$mask" -crop "${w}x${h}+0+0" +repage "$work/mask.png"
-  compare -metric AE "$work/isroot.png" "$work/mask.png" null: 2>&1 || true
-}
-
 xvfb_start 1024x768 || exit 1
 export XDG_RUNTIME_DIR=$work
 "$program" >"$work/log" 2>&1 &
