@@ -3,7 +3,8 @@
   xclient.py close WINDOW_ID   asks the window manager to close a window, as a
                                task bar does (_NET_CLOSE_WINDOW)
   xclient.py desktop RRGGBB    shows a desktop window of that colour under all
-                               others, as a desktop session has, until killed"""
+                               others, as a desktop session has, until killed;
+                               named fretlore-test-desktop"""
 import ctypes
 import signal
 import sys
@@ -26,7 +27,7 @@ for name, result, args in [
         ("XCreateSimpleWindow", c_ulong, [c_void_p, c_ulong, c_int, c_int, ctypes.c_uint, ctypes.c_uint,
                                           ctypes.c_uint, c_ulong, c_ulong]),
         ("XChangeProperty", c_int, [c_void_p, c_ulong, c_ulong, c_ulong, c_int, c_int, c_void_p, c_int]),
-        ("XMapWindow", c_int, [c_void_p, c_ulong]), ("XFlush", c_int, [c_void_p]),
+        ("XMapWindow", c_int, [c_void_p, c_ulong]), ("XStoreName", c_int, [c_void_p, c_ulong, ctypes.c_char_p]), ("XFlush", c_int, [c_void_p]),
         ("XCloseDisplay", c_int, [c_void_p])]:
     getattr(x, name).restype = result
     getattr(x, name).argtypes = args
@@ -49,6 +50,7 @@ elif sys.argv[1] == "desktop":
                                    x.XDisplayHeight(display, screen), 0, 0, int(sys.argv[2], 16))
     kind = c_ulong(atom(b"_NET_WM_WINDOW_TYPE_DESKTOP"))
     x.XChangeProperty(display, window, atom(b"_NET_WM_WINDOW_TYPE"), 4, 32, 0, ctypes.byref(kind), 1)  # XA_ATOM
+    x.XStoreName(display, window, b"fretlore-test-desktop")
     x.XMapWindow(display, window)
     x.XFlush(display)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
