@@ -10,6 +10,7 @@
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
 #include "flat/TFlatSoundUnit.h"
+#include "platform/ApplicationMinimize.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
@@ -62,7 +63,8 @@ const char* const kFretHint =
 } // namespace
 
 TForm1::TForm1(MediaSystem* media, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media),
+      minimize_(new ApplicationMinimize(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fretlore PRO"));
@@ -374,7 +376,6 @@ void TForm1::createControls()
 void TForm1::FormCreate(QObject*)
 {
     CloseAtOnce = false;
-    move(x() + 3000, y());
     SetWindowRgn(this, MaskToRegion(MainRgn->Picture()));
     TmpP->SetPicture(Chord->Picture());
     SavedCaption = windowTitle();
@@ -568,7 +569,7 @@ void TForm1::Label9MouseMove(QObject* Sender, Qt::KeyboardModifiers, int, int)
 
 void TForm1::Label9Click(QObject*)
 {
-    showMinimized();
+    minimize_->Minimize();  // every visible window of the program, back together
 }
 
 void TForm1::Label10MouseUp(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int, int)

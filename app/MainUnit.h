@@ -13,6 +13,7 @@
 
 namespace fretlore {
 
+class ApplicationMinimize;
 class ImageControl;
 class LabelControl;
 class ListBoxControl;
@@ -95,8 +96,9 @@ public:
     bool FormReady = false;
     bool CloseAtOnce = false;
 
-    // Runs once while the window is created: parks it off screen, cuts it to
-    // its mask, keeps the blank diagram and sets the state above.
+    // Runs once while the window is created: cuts it to its mask, keeps the
+    // blank diagram and sets the state above. The window is shown later, by
+    // the splash when it goes, at its designed place (252, 186).
     void FormCreate(QObject* Sender);
 
     // Shows the selected line: draws the voicing, names the chord, records
@@ -163,6 +165,7 @@ private:
     std::unique_ptr<StrumSequencer> strum_;
     QPoint dragOffset_;  // the guitar's grip while the window follows the mouse by itself
     bool dragging_ = false;
+    ApplicationMinimize* minimize_;
 };
 
 } // namespace fretlore

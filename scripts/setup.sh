@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # Qt 6 and tests
-  qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libgtest-dev
   # sound: the synthesizer, its General MIDI sound font, the sound device layer
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev
   # fonts the program and its pictures use
@@ -16,6 +16,8 @@ packages=(
   python3
   # real-window tests and screenshots on a virtual display
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
+  # a light window manager for the real-window test on a desktop
+  openbox
   # a sound server to record the program's sound in those tests
   pulseaudio pulseaudio-utils libasound2-plugins
   # manual pages, the Debian package, and the checks of the installed desktop files
