@@ -19,6 +19,7 @@
 #include "platform/ModulePath.h"
 #include "platform/ShapeControl.h"
 #include "platform/SpeedButton.h"
+#include "platform/TApplication.h"
 #include "platform/TColor.h"
 #include "platform/WindowRegion.h"
 #include "playback/StringPlayer.h"
@@ -442,17 +443,19 @@ void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, in
     if (!FormReady)
         return;
     const StringPlayerSet players = Players();
-    for (int k = 0; k < 6; ++k) {
-        const ToneMarker& m = ToneMarkers[size_t(k)];
-        if (!m.Shown)
-            continue;
-        if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
-            players[size_t(k)]->Open();
-            players[size_t(k)]->Play();
-        } else {
-            Chord->setCursor(Qt::ArrowCursor);
+    TApplication::ReportErrors([&] {
+        for (int k = 0; k < 6; ++k) {
+            const ToneMarker& m = ToneMarkers[size_t(k)];
+            if (!m.Shown)
+                continue;
+            if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
+                players[size_t(k)]->Open();
+                players[size_t(k)]->Play();
+            } else {
+                Chord->setCursor(Qt::ArrowCursor);
+            }
         }
-    }
+    });
 }
 
 void TForm1::SoundPClick(QObject*)
@@ -460,12 +463,12 @@ void TForm1::SoundPClick(QObject*)
     if (ListBox->currentRow() <= 0)
         return;
     Sound1->Play();
-    strum_->Start();
+    TApplication::ReportErrors([this] { strum_->Start(); });
 }
 
 void TForm1::Timer1Timer(QObject*)
 {
-    strum_->Tick();
+    TApplication::ReportErrors([this] { strum_->Tick(); });
 }
 
 void TForm1::Edit1Change(QObject*)
