@@ -443,6 +443,7 @@ void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, in
     if (!FormReady)
         return;
     const StringPlayerSet players = Players();
+    bool played = false;
     TApplication::ReportErrors([&] {
         for (int k = 0; k < 6; ++k) {
             const ToneMarker& m = ToneMarkers[size_t(k)];
@@ -451,11 +452,21 @@ void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, in
             if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
                 players[size_t(k)]->Open();
                 players[size_t(k)]->Play();
+                played = true;
             } else {
                 Chord->setCursor(Qt::ArrowCursor);
             }
         }
     });
+    if (played)
+        TellNoSoundDevice();
+}
+
+void TForm1::TellNoSoundDevice()
+{
+    const QString notice = media_ ? media_->TakeNoDeviceNotice() : QString();
+    if (!notice.isEmpty())
+        TApplication::ShowException(notice);
 }
 
 void TForm1::SoundPClick(QObject*)
@@ -463,7 +474,8 @@ void TForm1::SoundPClick(QObject*)
     if (ListBox->currentRow() <= 0)
         return;
     Sound1->Play();
-    TApplication::ReportErrors([this] { strum_->Start(); });
+    if (TApplication::ReportErrors([this] { strum_->Start(); }))
+        TellNoSoundDevice();
 }
 
 void TForm1::Timer1Timer(QObject*)
