@@ -45,6 +45,24 @@ QString hexByte(unsigned value)
     return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0'));
 }
 
+// The length a meta event of this type must have, or -1 when any will do:
+// end of track 0, SMPTE offset 5, time signature 4, key signature 2.
+int fixedMetaLength(unsigned type)
+{
+    switch (type) {
+    case 0x2F:
+        return 0;
+    case 0x54:
+        return 5;
+    case 0x58:
+        return 4;
+    case 0x59:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
 // Walks the events of one track chunk (its body only). Fills `scan`, or sets
 // `error` and returns false. Every step consumes at least one byte.
 class TrackScanner {
@@ -112,6 +130,10 @@ public:
                     if (tempo == 0)
                         return fail(error, eventStart, QStringLiteral("a tempo of 0 microseconds per quarter note"));
                     scan.tempi.push_back({tick, tempo});
+                } else if (const int fixed = fixedMetaLength(type); fixed >= 0 && length != std::uint32_t(fixed)) {
+                    // The synthesizer's player refuses these; a file that opens must also play.
+                    return fail(error, eventStart, QStringLiteral("a meta event of type %1 of %2 bytes instead of %3")
+                                                       .arg(hexByte(type)).arg(length).arg(fixed));
                 } else if (type == 0x2F) {
                     scan.endTick = tick;
                     return true;  // anything after the end of the track is ignored

@@ -279,6 +279,13 @@ TEST(SmfBroken, EachFaultHasItsKind)
         {"note cut by track end", head + track(bytes({0x00, 0x90, 60})), SmfError::Malformed},
         {"2-byte tempo", head + track(bytes({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}) + kEndOfTrack), SmfError::Malformed},
         {"zero tempo", head + track(tempo(0, 0) + kEndOfTrack), SmfError::Malformed},
+        // Meta events of a fixed size at another size: the synthesizer's player refuses them.
+        {"end of track with data", head + track(bytes({0x00, 0xFF, 0x2F, 0x01, 0x00})), SmfError::Malformed},
+        {"3-byte time signature", head + track(bytes({0x00, 0xFF, 0x58, 0x03, 4, 2, 24}) + kEndOfTrack),
+         SmfError::Malformed},
+        {"1-byte key signature", head + track(bytes({0x00, 0xFF, 0x59, 0x01, 0}) + kEndOfTrack), SmfError::Malformed},
+        {"4-byte SMPTE offset", head + track(bytes({0x00, 0xFF, 0x54, 0x04, 0, 0, 0, 0}) + kEndOfTrack),
+         SmfError::Malformed},
         {"meta past track end", head + track(bytes({0x00, 0xFF, 0x01, 0x7F, 'x'})), SmfError::Malformed},
         {"sysex past track end", head + track(bytes({0x00, 0xF0, 0x8F, 0xFF, 0xFF, 0x7F})), SmfError::Malformed},
         {"system common status", head + track(bytes({0x00, 0xF2, 0x00, 0x00}) + kEndOfTrack), SmfError::Malformed},
