@@ -321,6 +321,13 @@ SmfResult ParseSmf(const QByteArray& bytes)
                          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
         summary.lengthMs = microsecondsTo(summary.lengthTicks, tempi, summary.division) / 1000.0;
     }
+    if (summary.framesPerSecond > 0) {
+        // The synthesizer's player does not play time-code timing; the
+        // figures stay read.
+        result.error = SmfError::Unsupported;
+        result.message = QStringLiteral("unsupported: time-code timing (%1 frames per second), which the synthesizer "
+                                        "does not play").arg(summary.framesPerSecond);
+    }
     return result;
 }
 
