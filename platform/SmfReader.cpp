@@ -106,7 +106,10 @@ public:
                     ++scan.noteOnCount;
                 m_pos += dataBytes;
                 runningStatus = status;
-            } else if (status == 0xF0 || status == 0xF7) {
+            } else if (status == 0xF7) {
+                // Valid in a file, but the synthesizer's player refuses it; a file that opens must also play.
+                return fail(error, eventStart, QStringLiteral("an escaped system exclusive event (0xf7)"));
+            } else if (status == 0xF0) {
                 runningStatus = 0;
                 std::uint32_t length = 0;
                 if (!readVariableLength(length, QStringLiteral("system exclusive length"), error)

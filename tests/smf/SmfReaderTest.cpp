@@ -286,6 +286,7 @@ TEST(SmfBroken, EachFaultHasItsKind)
         {"3-byte time signature", head + track(bytes({0x00, 0xFF, 0x58, 0x03, 4, 2, 24}) + kEndOfTrack),
          SmfError::Malformed},
         {"1-byte key signature", head + track(bytes({0x00, 0xFF, 0x59, 0x01, 0}) + kEndOfTrack), SmfError::Malformed},
+        {"escaped system exclusive", head + track(bytes({0x00, 0xF7, 0x01, 0x7E}) + kEndOfTrack), SmfError::Malformed},
         {"4-byte SMPTE offset", head + track(bytes({0x00, 0xFF, 0x54, 0x04, 0, 0, 0, 0}) + kEndOfTrack),
          SmfError::Malformed},
         {"meta past track end", head + track(bytes({0x00, 0xFF, 0x01, 0x7F, 'x'})), SmfError::Malformed},
