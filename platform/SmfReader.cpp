@@ -233,6 +233,8 @@ SmfResult ParseSmf(const QByteArray& bytes)
         return failure(SmfError::Malformed, QStringLiteral("malformed header: %1 bytes long instead of at least 6").arg(headerLength));
     if (headerLength > static_cast<std::uint64_t>(size - 8))
         return failure(SmfError::Truncated, QStringLiteral("truncated: the header declares %1 bytes but only %2 follow").arg(headerLength).arg(size - 8));
+    if (headerLength > 6)  // room for later fields, but the synthesizer's player takes only 6
+        return failure(SmfError::Unsupported, QStringLiteral("unsupported: a header of %1 bytes instead of 6").arg(headerLength));
 
     SmfResult result;
     SmfSummary& summary = result.summary;

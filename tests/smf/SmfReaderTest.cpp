@@ -266,6 +266,9 @@ TEST(SmfBroken, EachFaultHasItsKind)
         {"format 3", header(3, 1, 480) + track(kEndOfTrack), SmfError::Unsupported},
         {"header of 5 bytes", "MThd" + bigEndian(5, 4) + bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(480, 2),
          SmfError::Malformed},
+        {"header of 8 bytes", "MThd" + bigEndian(8, 4) + bigEndian(0, 2) + bigEndian(1, 2) + bigEndian(480, 2) +
+                                  bigEndian(0, 2) + track(kEndOfTrack),
+         SmfError::Unsupported},
         {"no tracks", header(1, 0, 480), SmfError::Malformed},
         {"format 0 with 2 tracks", header(0, 2, 480) + track(kEndOfTrack) + track(kEndOfTrack), SmfError::Malformed},
         {"0 ticks per quarter", header(0, 1, 0) + track(kEndOfTrack), SmfError::Malformed},
