@@ -20,6 +20,7 @@
 #include "platform/ModulePath.h"
 #include "platform/ShapeControl.h"
 #include "platform/SpeedButton.h"
+#include "platform/TApplication.h"
 #include "platform/TColor.h"
 #include "platform/WindowRegion.h"
 #include "playback/StringPlayer.h"
@@ -443,17 +444,30 @@ void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, in
     if (!FormReady)
         return;
     const StringPlayerSet players = Players();
-    for (int k = 0; k < 6; ++k) {
-        const ToneMarker& m = ToneMarkers[size_t(k)];
-        if (!m.Shown)
-            continue;
-        if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
-            players[size_t(k)]->Open();
-            players[size_t(k)]->Play();
-        } else {
-            Chord->setCursor(Qt::ArrowCursor);
+    bool played = false;
+    TApplication::ReportErrors([&] {
+        for (int k = 0; k < 6; ++k) {
+            const ToneMarker& m = ToneMarkers[size_t(k)];
+            if (!m.Shown)
+                continue;
+            if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
+                players[size_t(k)]->Open();
+                players[size_t(k)]->Play();
+                played = true;
+            } else {
+                Chord->setCursor(Qt::ArrowCursor);
+            }
         }
-    }
+    });
+    if (played)
+        TellNoSoundDevice();
+}
+
+void TForm1::TellNoSoundDevice()
+{
+    const QString notice = media_ ? media_->TakeNoDeviceNotice() : QString();
+    if (!notice.isEmpty())
+        TApplication::ShowException(notice);
 }
 
 void TForm1::SoundPClick(QObject*)
@@ -461,12 +475,13 @@ void TForm1::SoundPClick(QObject*)
     if (ListBox->currentRow() <= 0)
         return;
     Sound1->Play();
-    strum_->Start();
+    if (TApplication::ReportErrors([this] { strum_->Start(); }))
+        TellNoSoundDevice();
 }
 
 void TForm1::Timer1Timer(QObject*)
 {
-    strum_->Tick();
+    TApplication::ReportErrors([this] { strum_->Tick(); });
 }
 
 void TForm1::Edit1Change(QObject*)

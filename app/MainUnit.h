@@ -158,6 +158,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The fret edit of string k (1 = e1 ... 6 = E6), found by its composed name "Estr" k.
     TFlatEdit* FretEdit(int k) const;
+    // The first time a tone or a strum plays without a sound device: says so
+    // in the error report, once; the program plays on silently.
+    void TellNoSoundDevice();
     // SearchSweep on the list with the progress bar; selects and shows a hit, or reports none.
     void RunSearchSweep(const LineTest& test);
 

@@ -92,10 +92,12 @@ void AudioOutput::Start()
             if (tryDevice_ && running_.load()) {
                 const char* reason = "";
                 impl_->pcm = openDevice(&reason);
-                if (impl_->pcm)
+                if (impl_->pcm) {
                     sink_ = Sink::Device;
-                else
+                } else {
                     std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+                    deviceProblem_ = reason;
+                }
             }
             run();
         });
@@ -159,8 +161,9 @@ void AudioOutput::run()
                 written = snd_pcm_recover(impl_->pcm, int(written), 1);
             if (written < 0) {
                 // The device went away: carry on silently, paced by the clock.
-                std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n",
-                             snd_strerror(int(written)));
+                const char* reason = snd_strerror(int(written));
+                std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
+                deviceProblem_ = reason;
                 snd_pcm_close(impl_->pcm);
                 impl_->pcm = nullptr;
                 sink_ = Sink::Silent;

@@ -44,6 +44,11 @@ public:
 
     Sink CurrentSink() const { return sink_.load(); }
 
+    // Once the output has looked for the sound device: why it found none, or
+    // why it lost it (a static text); null while it has a device, has not
+    // looked yet, or was made silent on purpose.
+    const char* DeviceProblem() const { return deviceProblem_.load(); }
+
     // Mixes mono 16-bit samples at `rate` Hz into the stream once and returns
     // when the last of them has left the thread. The samples stay the
     // caller's; they must live until the call returns.
@@ -71,6 +76,7 @@ private:
     std::unique_ptr<Impl> impl_;
     AudioSource* source_;
     std::atomic<Sink> sink_{Sink::Silent};
+    std::atomic<const char*> deviceProblem_{nullptr};
     std::atomic<bool> running_{true};
     std::atomic<std::int64_t> framesWritten_{0};
     bool tryDevice_;

@@ -14,6 +14,8 @@ packages=(
   fonts-liberation fonts-comic-neue fontconfig libfontconfig-dev
   # the build-time catalogue generator and checks
   python3
+  # the fuzz targets (libFuzzer comes with clang's run-time libraries)
+  clang libclang-rt-14-dev
   # real-window tests and screenshots on a virtual display
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   # a light window manager for the real-window test on a desktop
