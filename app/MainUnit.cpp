@@ -341,7 +341,7 @@ void TForm1::createControls()
         e->SetColorFlat(kBlack);
         e->SetFontColor(kLime);
         e->setFont(sansSerif(11));
-        e->setMaxLength(2);
+        e->SetMaxLength(2);
         e->setToolTip(QString::fromLatin1(kFretHint).arg(QLatin1String(strings[k])));
         *edits[k] = e;
     }

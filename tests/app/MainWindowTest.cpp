@@ -207,7 +207,7 @@ private slots:
             auto* edit = form.findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(n));
             QVERIFY(edit);
             QVERIFY(edit->text().isEmpty());
-            QCOMPARE(edit->maxLength(), 2);
+            QCOMPARE(edit->MaxLength(), 2);
             QVERIFY(form.findChild<StringPlayer*>(QStringLiteral("S%1").arg(n)));
         }
         QCOMPARE(form.Timer1->objectName(), QStringLiteral("Timer1"));
