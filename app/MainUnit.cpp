@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 
+#include "app/ColumnHeads.h"
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
 #include "diagram/ChordDiagram.h"
@@ -228,9 +229,17 @@ void TForm1::createControls()
     BitBtn2->setToolTip(QStringLiteral("Start search"));
     BitBtn2->setEnabled(false);
 
-    Label3 = label("Label3", 25, 166, 259, 13,
-                   QStringLiteral("    E              A             D              G             B              e"),
-                   sansSerif(11), nullptr);
+    // The column heads, each centred over its fret edit (33 wide, 48 apart,
+    // from x 25): the label spans the six edits.
+    auto* heads = new ColumnHeads(this);
+    heads->setObjectName(QStringLiteral("Label3"));
+    heads->SetLabelFont(sansSerif(11));
+    heads->SetCaption(QStringLiteral("    E              A             D              G             B              e"));
+    heads->SetFontColor(kLime);
+    heads->SetTransparent(true);
+    heads->setGeometry(25, 166, 5 * 48 + 33, 13);
+    heads->SetCentres({16, 64, 112, 160, 208, 256});
+    Label3 = heads;
 
     Ultimate = image("Ultimate", 148, 70, 277, 30, "ultimate.png", "Fretlore PRO consists 1008 chords");
     Ultimate->SetStretch(true);
