@@ -33,6 +33,7 @@
 #include "shell/CreditsUnit.h"
 #include "shell/bmp2rgn.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QCursor>
@@ -369,6 +370,7 @@ void TForm1::createControls()
     Sound1 = new TFlatSound(this, media_ ? &media_->Output() : nullptr);
     Sound1->setObjectName(QStringLiteral("Sound1"));
     Sound1->SetEvent(seBtnClick);
+    Sound1->SetBeep([] { QApplication::beep(); });
 
     // Tab order: the list first, then the name field and the six fret edits.
     setTabOrder(ListBox, Edit1);

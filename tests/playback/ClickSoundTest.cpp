@@ -80,6 +80,20 @@ TEST(ClickSound, WithoutAnOutputNothingPlays)
     EXPECT_LT(ms, 5.0);
 }
 
+TEST(ClickSound, AMissingSoundSoundsTheDesktopsBeepInstead)
+{
+    AudioOutput output(nullptr, false);
+    int beeps = 0;
+    TFlatSound missing(nullptr, &output, QStringLiteral(":/sounds/no-such.wav"));
+    missing.SetBeep([&beeps] { ++beeps; });
+    missing.Play();
+    EXPECT_EQ(beeps, 1);
+    TFlatSound click(nullptr, &output);
+    click.SetBeep([&beeps] { ++beeps; });
+    click.Play();
+    EXPECT_EQ(beeps, 1);
+}
+
 TEST(AudioOutput, SilentOutputKeepsTime)
 {
     AudioOutput output(nullptr, false);
