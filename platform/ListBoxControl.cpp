@@ -47,19 +47,21 @@ void ListBoxControl::SetItemHeight(int pixels)
 
 namespace {
 
-bool onlyOtherButtons(const QMouseEvent* e)
+// Right and middle buttons do nothing to the list: their events end here.
+bool swallowOtherButtons(QMouseEvent* e)
 {
-    return e->button() != Qt::LeftButton && e->button() != Qt::NoButton;
+    if (e->button() == Qt::LeftButton || e->button() == Qt::NoButton)
+        return false;
+    e->accept();
+    return true;
 }
 
 } // namespace
 
 void ListBoxControl::mousePressEvent(QMouseEvent* e)
 {
-    if (onlyOtherButtons(e)) {
-        e->accept();
+    if (swallowOtherButtons(e))
         return;
-    }
     QListWidget::mousePressEvent(e);
     pressedOnItem_ = itemAt(e->position().toPoint()) != nullptr;
     firedWhileDragging_ = false;
@@ -82,10 +84,8 @@ void ListBoxControl::mouseMoveEvent(QMouseEvent* e)
 
 void ListBoxControl::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (onlyOtherButtons(e)) {
-        e->accept();
+    if (swallowOtherButtons(e))
         return;
-    }
     QListWidget::mouseReleaseEvent(e);
     if (pressedOnItem_) {
         pressedOnItem_ = false;
@@ -96,10 +96,8 @@ void ListBoxControl::mouseReleaseEvent(QMouseEvent* e)
 
 void ListBoxControl::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    if (onlyOtherButtons(e)) {
-        e->accept();
+    if (swallowOtherButtons(e))
         return;
-    }
     QListWidget::mouseDoubleClickEvent(e);
 }
 

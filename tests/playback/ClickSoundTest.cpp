@@ -3,6 +3,7 @@
 #include "flat/TFlatSoundUnit.h"
 #include "platform/AudioOutput.h"
 
+#include "ClickTiming.h"
 #include "Dsp.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,8 @@
 #include <chrono>
 
 using namespace fretlore;
+using clicktiming::playMs;
 using Clock = std::chrono::steady_clock;
-
-namespace {
-
-double playMs(TFlatSound& sound)
-{
-    const auto start = Clock::now();
-    sound.Play();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-} // namespace
 
 TEST(ClickSound, PlayReturnsWhenTheSoundHasGoneOut)
 {
@@ -53,7 +44,9 @@ TEST(ClickSound, EveryEventPlaysTheSameClickIntoTheStream)
         output.StartRecording(AudioOutput::kSampleRate);
         std::this_thread::sleep_for(std::chrono::milliseconds(40));  // some silence before it
         sound.Play();  // returns at once on a silent output; the click goes on into the stream
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const std::int64_t from = output.FramesWritten();
+        while (output.FramesWritten() < from + AudioOutput::kSampleRate / 5)  // 200 ms of stream
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         const AudioOutput::Recording r = output.StopRecording();
         ASSERT_FALSE(r.samples.empty());
         const std::vector<size_t> at = dsp::onsets(r.samples, AudioOutput::kSampleRate, 3.0, 0.005);

@@ -5,6 +5,8 @@
 #include "flat/TFlatSoundUnit.h"
 #include "platform/AudioOutput.h"
 
+#include "ClickTiming.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,16 +15,10 @@
 #include <thread>
 
 using namespace fretlore;
+using clicktiming::playMs;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double playMs(TFlatSound& sound)
-{
-    const auto start = Clock::now();
-    sound.Play();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // Holds the audio thread inside Render while told to, for a second at most.
 class Staller : public AudioSource {

@@ -23,13 +23,7 @@ export XDG_RUNTIME_DIR=$work HOME=$work
 
 # A sound server with one sink that goes nowhere; the program reaches it
 # through ALSA's default device.
-if command -v pulseaudio >/dev/null && command -v parec >/dev/null; then
-  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
-    --load="module-null-sink sink_name=fretlore_null rate=44100" \
-    --load="module-native-protocol-unix" 2>"$work/pulse.log" && pulse=1
-  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$work/.asoundrc"
-  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+command -v parec >/dev/null && null_sink_start && pulse=1
 
 "$program" >"$work/log" 2>&1 &
 app=$!
