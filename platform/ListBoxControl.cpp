@@ -76,7 +76,7 @@ void ListBoxControl::mouseMoveEvent(QMouseEvent* e)
     }
     const int before = currentRow();
     QListWidget::mouseMoveEvent(e);
-    if (pressedOnItem_ && (e->buttons() & Qt::LeftButton) && currentRow() != before && currentRow() >= 0) {
+    if ((e->buttons() & Qt::LeftButton) && currentRow() != before && currentRow() >= 0) {
         firedWhileDragging_ = true;
         emit click();
     }
