@@ -44,9 +44,7 @@ TEST(ClickSound, EveryEventPlaysTheSameClickIntoTheStream)
         output.StartRecording(AudioOutput::kSampleRate);
         std::this_thread::sleep_for(std::chrono::milliseconds(40));  // some silence before it
         sound.Play();  // returns at once on a silent output; the click goes on into the stream
-        const std::int64_t from = output.FramesWritten();
-        while (output.FramesWritten() < from + AudioOutput::kSampleRate / 5)  // 200 ms of stream
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        clicktiming::waitForStream(output, 200);
         const AudioOutput::Recording r = output.StopRecording();
         ASSERT_FALSE(r.samples.empty());
         const std::vector<size_t> at = dsp::onsets(r.samples, AudioOutput::kSampleRate, 3.0, 0.005);

@@ -13,6 +13,8 @@
 #include "shell/CPU.h"
 #include "shell/WTime.h"
 
+#include "ClickTiming.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -352,7 +354,7 @@ private slots:
 
         output.StartRecording(AudioOutput::kSampleRate);
         QTest::mouseClick(about.FlatButton1, Qt::LeftButton);
-        QTest::qWait(150);  // a silent output does not wait for the click to end
+        clicktiming::waitForStream(output, 150);  // a silent output does not wait for the click to end
         const AudioOutput::Recording heard = output.StopRecording();
         QVERIFY(about.isHidden());
         QVERIFY(!about.Timer1->Enabled());
