@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -98,4 +99,19 @@ TEST(ClickOnADevice, AHeldAudioThreadDelaysTheCallerNoLongerThanTheClick)
     // The click lasts about 110 ms; the thread stays held for a second.
     EXPECT_GE(ms, 105.0);
     EXPECT_LT(ms, 200.0);
+}
+
+// Last: it ends the sound server.
+TEST(ClickOnADevice, ALostDeviceIsNotWaitedFor)
+{
+    AudioOutput output(nullptr, true);
+    if (!hasDevice(output))
+        GTEST_SKIP() << "no sound device (pulseaudio)";
+    TFlatSound sound(nullptr, &output);
+    ASSERT_EQ(std::system("pulseaudio --kill"), 0);
+    const auto deadline = Clock::now() + std::chrono::seconds(3);
+    while (output.CurrentSink() == AudioOutput::Sink::Device && Clock::now() < deadline)
+        sound.Play();
+    ASSERT_EQ(output.CurrentSink(), AudioOutput::Sink::Silent);
+    EXPECT_LT(playMs(sound), 5.0);
 }
