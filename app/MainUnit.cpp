@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 
+#include "app/ColumnHeads.h"
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
 #include "diagram/ChordDiagram.h"
@@ -34,6 +35,7 @@
 #include "shell/CreditsUnit.h"
 #include "shell/bmp2rgn.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QCursor>
@@ -231,9 +233,17 @@ void TForm1::createControls()
     BitBtn2->setToolTip(QStringLiteral("Start search"));
     BitBtn2->setEnabled(false);
 
-    Label3 = label("Label3", 25, 166, 259, 13,
-                   QStringLiteral("    E              A             D              G             B              e"),
-                   sansSerif(11), nullptr);
+    // The column heads, each centred over its fret edit (33 wide, 48 apart,
+    // from x 25): the label spans the six edits.
+    auto* heads = new ColumnHeads(this);
+    heads->setObjectName(QStringLiteral("Label3"));
+    heads->SetLabelFont(sansSerif(11));
+    heads->SetCaption(QStringLiteral("    E              A             D              G             B              e"));
+    heads->SetFontColor(kLime);
+    heads->SetTransparent(true);
+    heads->setGeometry(25, 166, 5 * 48 + 33, 13);
+    heads->SetCentres({16, 64, 112, 160, 208, 256});
+    Label3 = heads;
 
     Ultimate = image("Ultimate", 148, 70, 277, 30, "ultimate.png", "Fretlore PRO consists 1008 chords");
     Ultimate->SetStretch(true);
@@ -344,7 +354,7 @@ void TForm1::createControls()
         e->SetColorFlat(kBlack);
         e->SetFontColor(kLime);
         e->setFont(sansSerif(11));
-        e->setMaxLength(2);
+        e->SetMaxLength(2);
         e->setToolTip(QString::fromLatin1(kFretHint).arg(QLatin1String(strings[k])));
         *edits[k] = e;
     }
@@ -363,6 +373,7 @@ void TForm1::createControls()
     Sound1 = new TFlatSound(this, media_ ? &media_->Output() : nullptr);
     Sound1->setObjectName(QStringLiteral("Sound1"));
     Sound1->SetEvent(seBtnClick);
+    Sound1->SetBeep([] { QApplication::beep(); });
 
     // Tab order: the list first, then the name field and the six fret edits.
     setTabOrder(ListBox, Edit1);

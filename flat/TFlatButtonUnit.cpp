@@ -311,12 +311,19 @@ void TFlatButton::SetTabStop(bool on)
 
 void TFlatButton::updateShortcut()
 {
-    if (shortcutId_ != 0)
-        releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
+    for (int* id : {&altShortcutId_, &plainShortcutId_}) {
+        if (*id != 0)
+            releaseShortcut(*id);
+        *id = 0;
+    }
+    // Alt+character always; the character alone too, which a focused text
+    // field takes for itself (it claims the keys it types), so that there it
+    // is typed rather than clicking the button.
     const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
-    if (!accelerator.isEmpty())
-        shortcutId_ = grabShortcut(accelerator);
+    if (accelerator.isEmpty())
+        return;
+    altShortcutId_ = grabShortcut(accelerator);
+    plainShortcutId_ = grabShortcut(QKeySequence(accelerator[0].key()));
 }
 
 void TFlatButton::Click()
@@ -334,9 +341,9 @@ bool TFlatButton::event(QEvent* e)
 {
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
-        if (se->shortcutId() == shortcutId_ && shortcutId_ != 0) {
-            if (isEnabled())
-                Click();
+        const int id = se->shortcutId();
+        if (id != 0 && (id == altShortcutId_ || id == plainShortcutId_) && isEnabled()) {
+            Click();
             return true;
         }
     }

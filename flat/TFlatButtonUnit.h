@@ -10,7 +10,10 @@
 namespace fretlore {
 
 // A push button that draws itself: a one-pixel outline, a flat face, an
-// optional glyph and a one-line caption ("&" marks the accelerator). It looks
+// optional glyph and a one-line caption ("&" marks the accelerator: Alt and
+// the character click an enabled button, and so does the character alone
+// while the focus is not in a text field; a disabled button lets the key go
+// on to the focused control). It looks
 // hot while the mouse is over it, sunken while held down and latched when it
 // is the down member of a group; every colour is a property.
 //
@@ -169,7 +172,8 @@ private:
     int margin_ = -1;
     int spacing_ = 4;
     int modalResult_ = 0;
-    int shortcutId_ = 0;
+    int altShortcutId_ = 0;    // Alt+accelerator
+    int plainShortcutId_ = 0;  // the accelerator alone
 
     FlatButtonState state_ = FlatButtonState::Up;
     bool mouseInControl_ = false;

@@ -1,10 +1,12 @@
 #include "flat/TFlatComboBoxUnit.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -152,6 +154,10 @@ void TFlatComboBox::placeEditPart()
 {
     // The edit part sits inside the band, clear of the arrow button.
     if (QLineEdit* edit = lineEdit()) {
+        // The text is exactly what the user types: the list completes nothing
+        // (a new edit part comes with a completer of its own).
+        if (edit->completer())
+            setCompleter(nullptr);
         edit->setFrame(false);
         edit->installEventFilter(this);
         edit->setGeometry(3, 3, width() - 19, height() - 6);
@@ -257,13 +263,22 @@ void TFlatComboBox::changeEvent(QEvent* e)
 
 void TFlatComboBox::mousePressEvent(QMouseEvent* e)
 {
-    // The arrow button drops the list down, as the native button beneath it would.
-    const int x = e->position().toPoint().x();
+    // The flat arrow button is wider than the native one it covers: a press
+    // anywhere on it goes to the combo box as a press on the native button,
+    // so that the list opens and stays open when the button is released.
+    const QPoint at = e->position().toPoint();
     if (isEditable() && e->button() == Qt::LeftButton &&
-        x >= width() - std::max(kArrowButtonWidth, nativeButtonWidth_ + 2)) {
-        showPopup();
-        e->accept();
-        return;
+        at.x() >= width() - std::max(kArrowButtonWidth, nativeButtonWidth_ + 2)) {
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        const QRect native = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, this);
+        if (!native.isEmpty() && !native.contains(at)) {
+            QMouseEvent onNative(e->type(), QPointF(native.center()), e->scenePosition(), e->globalPosition(),
+                                 e->button(), e->buttons(), e->modifiers(), e->pointingDevice());
+            QComboBox::mousePressEvent(&onNative);
+            e->setAccepted(onNative.isAccepted());
+            return;
+        }
     }
     QComboBox::mousePressEvent(e);
 }

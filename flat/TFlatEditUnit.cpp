@@ -1,7 +1,11 @@
 #include "flat/TFlatEditUnit.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -9,6 +13,46 @@ namespace fretlore {
 
 namespace {
 constexpr int kFrame = 3; // outline plus the two-pixel band
+
+// The number of characters a user sees in `text`.
+int visibleLength(const QString& text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int n = 0;
+    while (finder.toNextBoundary() > 0)
+        ++n;
+    return n;
+}
+
+// Holds an edit's text to its MaxLength in visible characters: whatever goes
+// beyond is cut from the text just inserted (before the cursor), whole
+// characters at a time, as the edit's own limit would cut code units.
+class VisibleLengthLimit : public QValidator {
+public:
+    explicit VisibleLengthLimit(TFlatEdit* edit) : QValidator(edit), edit_(edit) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        const int limit = edit_->MaxLength();
+        int excess = limit > 0 ? visibleLength(input) - limit : 0;
+        if (excess <= 0)
+            return Acceptable;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, input);
+        finder.setPosition(pos);
+        int from = pos;
+        while (excess > 0 && from > 0) {
+            from = int(finder.toPreviousBoundary());
+            --excess;
+        }
+        input.remove(from, pos - from);
+        pos = from;
+        return visibleLength(input) <= limit ? Acceptable : Invalid;
+    }
+
+private:
+    TFlatEdit* edit_;
+};
+
 } // namespace
 
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
@@ -21,6 +65,7 @@ TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
     // The text lives inside the frame.
     setContentsMargins(kFrame, kFrame, kFrame, kFrame);
     setFocusPolicy(Qt::StrongFocus);
+    setValidator(new VisibleLengthLimit(this));
     resize(121, height());
     SetParentColor(true);
     adjustHeight();
@@ -149,10 +194,33 @@ void TFlatEdit::paintEvent(QPaintEvent* e)
     p.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
+void TFlatEdit::SetMaxLength(int n)
+{
+    maxLength_ = std::max(0, n);
+    // Text already longer is cut to the new limit.
+    if (maxLength_ > 0 && visibleLength(text()) > maxLength_) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text());
+        for (int i = 0; i < maxLength_; ++i)
+            finder.toNextBoundary();
+        setText(text().left(finder.position()));
+    }
+}
+
 void TFlatEdit::focusInEvent(QFocusEvent* e)
 {
+    // Tab and Backtab select the whole text already; a click selects it once
+    // the press that brought the focus has placed the cursor.
+    enteredByMouse_ = e->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(e);
     redrawFrame();
+}
+
+void TFlatEdit::mousePressEvent(QMouseEvent* e)
+{
+    QLineEdit::mousePressEvent(e);
+    if (enteredByMouse_ && e->button() == Qt::LeftButton)
+        selectAll();
+    enteredByMouse_ = false;
 }
 
 void TFlatEdit::focusOutEvent(QFocusEvent* e)

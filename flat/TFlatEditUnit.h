@@ -11,7 +11,8 @@ namespace fretlore {
 // outline in ColorBorder and a two-pixel band. Band and background show
 // ColorFlat, or ColorFocused while the edit has the focus or while the mouse
 // is over it and the focus is not on another flat edit. The edit's height
-// follows its font: the font's height plus 6.
+// follows its font: the font's height plus 6. Entering the edit by Tab or by
+// a click selects its text, so that typing replaces it.
 class TFlatEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -42,8 +43,11 @@ public:
     bool UseAdvColors() const { return useAdvColors_; }
     void SetUseAdvColors(bool on);
 
-    int MaxLength() const { return maxLength(); }
-    void SetMaxLength(int n) { setMaxLength(n); }
+    // The most characters the edit holds, counted as the user sees them (an
+    // emoji made of several code units is one); 0 is no limit. Input beyond it
+    // is cut at a character boundary.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int n);
 
     bool MouseOver() const { return mouseOver_; }
     // Whether the focused look applies now (else the flat look).
@@ -53,6 +57,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -74,6 +79,8 @@ private:
     bool useAdvColors_ = false;
     bool mouseOver_ = false;
     bool applyingPalette_ = false;
+    bool enteredByMouse_ = false;
+    int maxLength_ = 0;
 };
 
 } // namespace fretlore

@@ -7,16 +7,24 @@
 
 namespace fretlore {
 
-TFlatSound::TFlatSound(QObject* parent, AudioOutput* output) : QObject(parent), output_(output)
+TFlatSound::TFlatSound(QObject* parent, AudioOutput* output, const QString& resource)
+    : QObject(parent), output_(output)
 {
-    QFile file(QStringLiteral(":/sounds/ENC_001.wav"));
+    QFile file(resource);
     if (!file.open(QIODevice::ReadOnly) || !ReadPcmWave(file.readAll(), &samples_, &sampleRate_))
         samples_.clear();
 }
 
 void TFlatSound::Play()
 {
-    if (event_ < seBtnClick || event_ > sePanelExpand || !output_ || samples_.isEmpty())
+    if (event_ < seBtnClick || event_ > sePanelExpand)
+        return;
+    if (samples_.isEmpty()) {
+        if (beep_)
+            beep_();
+        return;
+    }
+    if (!output_)
         return;
     output_->PlayOneShotAndWait(samples_.constData(), int(samples_.size()), sampleRate_);
 }

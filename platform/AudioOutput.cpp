@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <condition_variable>
 #include <cstring>
 #include <mutex>
 
@@ -60,13 +61,21 @@ void raiseThreadPriority()
 struct AudioOutput::Impl {
     snd_pcm_t* pcm = nullptr;
 
-    // The one-shot in flight, handed over through atomics: the caller fills
-    // the fields, then publishes `shot`; the thread clears it when done.
-    std::atomic<const std::int16_t*> shot{nullptr};
+    // The one-shot in flight, a copy of the caller's samples. The caller sets
+    // it up under `shotLock`; the thread mixes it only while it holds that
+    // lock, which it merely tries to take, so it never waits for the caller.
+    // When the last sample is mixed the thread clears `shotPlaying` and
+    // signals `shotDone`.
+    std::mutex shotLock;
+    std::condition_variable shotDone;
+    std::vector<std::int16_t> shot;
+    bool shotPlaying = false;
     int shotCount = 0;
     double shotStep = 1.0;  // source samples per output frame
     double shotPos = 0.0;
-    std::mutex shotCaller;   // one caller at a time
+    std::mutex shotCaller;  // one caller at a time
+    // Whether the thread has settled the sink (device opened or given up).
+    std::atomic<bool> sinkSettled{false};
 
     // Recording: buffers allocated by the caller before `recording` is set.
     std::atomic<bool> recording{false};
@@ -80,6 +89,7 @@ struct AudioOutput::Impl {
 AudioOutput::AudioOutput(AudioSource* source, bool tryDevice, bool deferStart)
     : impl_(std::make_unique<Impl>()), source_(source), tryDevice_(tryDevice)
 {
+    impl_->sinkSettled = !tryDevice;
     if (!deferStart)
         Start();
 }
@@ -99,6 +109,7 @@ void AudioOutput::Start()
                     deviceProblem_ = reason;
                 }
             }
+            settleSink();
             run();
         });
     });
@@ -131,23 +142,7 @@ void AudioOutput::run()
         if (source_)
             source_->Render(left.data(), right.data(), kPeriodFrames);
 
-        // The one-shot, resampled by holding, into both channels.
-        bool shotEnded = false;
-        if (const std::int16_t* shot = impl_->shot.load(std::memory_order_acquire)) {
-            for (int i = 0; i < kPeriodFrames; ++i) {
-                const int index = int(impl_->shotPos);
-                if (index >= impl_->shotCount) {
-                    shotEnded = true;
-                    break;
-                }
-                const float v = float(shot[index]) / 32768.0f;
-                left[size_t(i)] += v;
-                right[size_t(i)] += v;
-                impl_->shotPos += impl_->shotStep;
-            }
-            if (int(impl_->shotPos) >= impl_->shotCount)
-                shotEnded = true;
-        }
+        mixOneShot(left.data(), right.data());
 
         for (int i = 0; i < kPeriodFrames; ++i) {
             pcmBuffer[size_t(2 * i)] = std::int16_t(std::lround(std::clamp(left[size_t(i)], -1.0f, 1.0f) * 32767.0f));
@@ -167,6 +162,7 @@ void AudioOutput::run()
                 snd_pcm_close(impl_->pcm);
                 impl_->pcm = nullptr;
                 sink_ = Sink::Silent;
+                settleSink();  // a caller waiting for its click returns now
                 silentStart = Clock::now();
                 silentFrames = 0;
             }
@@ -185,10 +181,39 @@ void AudioOutput::run()
             std::copy_n(left.begin(), n, impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
             impl_->recFrames += n;
         }
-
-        if (shotEnded)
-            impl_->shot.store(nullptr, std::memory_order_release);
     }
+}
+
+void AudioOutput::mixOneShot(float* left, float* right)
+{
+    // Resampled by holding, into both channels. A caller busy with the shot
+    // at this moment gets it mixed from the next period on.
+    std::unique_lock lock(impl_->shotLock, std::try_to_lock);
+    if (!lock.owns_lock() || !impl_->shotPlaying)
+        return;
+    const std::int16_t* shot = impl_->shot.data();
+    for (int i = 0; i < kPeriodFrames; ++i) {
+        const int index = int(impl_->shotPos);
+        if (index >= impl_->shotCount)
+            break;
+        const float v = float(shot[index]) / 32768.0f;
+        left[i] += v;
+        right[i] += v;
+        impl_->shotPos += impl_->shotStep;
+    }
+    if (int(impl_->shotPos) >= impl_->shotCount) {
+        impl_->shotPlaying = false;
+        impl_->shotDone.notify_all();
+    }
+}
+
+void AudioOutput::settleSink()
+{
+    {
+        std::lock_guard lock(impl_->shotLock);
+        impl_->sinkSettled = true;
+    }
+    impl_->shotDone.notify_all();
 }
 
 void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int rate)
@@ -196,15 +221,21 @@ void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int
     if (!samples || count <= 0 || rate <= 0 || !running_.load())
         return;
     Start();
-    std::lock_guard lock(impl_->shotCaller);
+    std::lock_guard caller(impl_->shotCaller);
+    std::unique_lock lock(impl_->shotLock);
+    impl_->shot.assign(samples, samples + count);
     impl_->shotCount = count;
     impl_->shotStep = double(rate) / kSampleRate;
     impl_->shotPos = 0.0;
-    impl_->shot.store(samples, std::memory_order_release);
-    // Returns when the thread has written the last sample (or has stopped).
-    while (impl_->shot.load(std::memory_order_acquire) && running_.load())
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
-    impl_->shot.store(nullptr);
+    impl_->shotPlaying = true;
+    // Nothing sounds on a silent output, so there is nothing to wait for.
+    // Otherwise the thread mixes the shot over its length from its next
+    // period on: the wait never lasts longer than that, whatever holds the
+    // thread up.
+    const auto silent = [this] { return impl_->sinkSettled.load() && sink_.load() == Sink::Silent; };
+    const auto bound = std::chrono::nanoseconds(std::int64_t(count) * 1000000000LL / rate +
+                                                std::int64_t(kPeriodFrames) * 1000000000LL / kSampleRate);
+    impl_->shotDone.wait_for(lock, bound, [&] { return !impl_->shotPlaying || !running_.load() || silent(); });
 }
 
 void AudioOutput::waitForTwoPeriods() const

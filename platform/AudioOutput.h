@@ -49,9 +49,11 @@ public:
     // looked yet, or was made silent on purpose.
     const char* DeviceProblem() const { return deviceProblem_.load(); }
 
-    // Mixes mono 16-bit samples at `rate` Hz into the stream once and returns
-    // when the last of them has left the thread. The samples stay the
-    // caller's; they must live until the call returns.
+    // Mixes mono 16-bit samples at `rate` Hz into the stream once (a new one
+    // takes the place of one still playing) and returns when the thread has
+    // mixed the last of them, or at the latest after their length plus one
+    // period, the rest then playing on. While the output is silent (no
+    // device, or the device lost) it returns at once. The samples are copied.
     void PlayOneShotAndWait(const std::int16_t* samples, int count, int rate);
 
     // Frames written so far.
@@ -71,6 +73,9 @@ public:
 private:
     struct Impl;
     void run();
+    void mixOneShot(float* left, float* right);
+    // The device is open or given up for good: waiting callers look again.
+    void settleSink();
     void waitForTwoPeriods() const;
 
     std::unique_ptr<Impl> impl_;

@@ -45,19 +45,70 @@ void ListBoxControl::SetItemHeight(int pixels)
     scheduleDelayedItemsLayout();
 }
 
+namespace {
+
+// Right and middle buttons do nothing to the list: their events end here.
+bool swallowOtherButtons(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton || e->button() == Qt::NoButton)
+        return false;
+    e->accept();
+    return true;
+}
+
+} // namespace
+
 void ListBoxControl::mousePressEvent(QMouseEvent* e)
 {
+    if (swallowOtherButtons(e))
+        return;
     QListWidget::mousePressEvent(e);
-    pressedOnItem_ = e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) != nullptr;
+    pressedOnItem_ = itemAt(e->position().toPoint()) != nullptr;
+    firedWhileDragging_ = false;
+}
+
+void ListBoxControl::mouseMoveEvent(QMouseEvent* e)
+{
+    // Only the left button drags the selection along.
+    if (!(e->buttons() & Qt::LeftButton) && e->buttons() != Qt::NoButton) {
+        e->accept();
+        return;
+    }
+    const int before = currentRow();
+    QListWidget::mouseMoveEvent(e);
+    if ((e->buttons() & Qt::LeftButton) && currentRow() != before && currentRow() >= 0) {
+        firedWhileDragging_ = true;
+        emit click();
+    }
 }
 
 void ListBoxControl::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (swallowOtherButtons(e))
+        return;
     QListWidget::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && pressedOnItem_) {
+    if (pressedOnItem_) {
         pressedOnItem_ = false;
-        emit click();
+        if (!firedWhileDragging_)
+            emit click();
     }
+}
+
+void ListBoxControl::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (swallowOtherButtons(e))
+        return;
+    QListWidget::mouseDoubleClickEvent(e);
+}
+
+QItemSelectionModel::SelectionFlags ListBoxControl::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    // A selected line stays selected: what would deselect it selects it again.
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return flags;
 }
 
 void ListBoxControl::keyPressEvent(QKeyEvent* e)

@@ -4,9 +4,12 @@
 
 namespace fretlore {
 
-// A list whose click event fires for every selection the user makes: a mouse
-// click on a line (the selected one included) or a keyboard move to another
-// line. Selections the program makes fire nothing.
+// A list whose click event fires for every selection the user makes: a left
+// click on a line (the selected one included), a move to another line while
+// the left button drags, or a keyboard move. Right and middle clicks leave the
+// selection alone, and no input takes the selection away from a selected
+// line (Ctrl+click or Ctrl+Space on it keeps it). Selections the program
+// makes fire nothing.
 class ListBoxControl : public QListWidget {
     Q_OBJECT
 public:
@@ -21,11 +24,16 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     bool pressedOnItem_ = false;
+    bool firedWhileDragging_ = false;
     int itemHeight_ = 0;  // 0: the font's own height
 };
 

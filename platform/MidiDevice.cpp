@@ -270,8 +270,9 @@ QString MidiDevice::ErrorText(MciError error, const QString& path, const QString
     case MciError::NotMidiFile:
         return QStringLiteral("The file %1 is not a MIDI file").arg(file);
     case MciError::CorruptFile:
+        // The reader's account of the damage names the file itself.
         return detail.isEmpty() ? QStringLiteral("The MIDI file %1 is damaged").arg(file)
-                                : QStringLiteral("The MIDI file %1 is damaged: %2").arg(file, detail);
+                                : QStringLiteral("The MIDI file is damaged: %1").arg(detail);
     case MciError::UnsupportedFileType:
         return QStringLiteral("No device plays the file %1: only .mid and .midi files can be played").arg(file);
     case MciError::NoSoundFont:

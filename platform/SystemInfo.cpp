@@ -9,7 +9,9 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <vector>
 
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/utsname.h>
@@ -63,6 +65,21 @@ QString ComputerName()
     if (::gethostname(name, 255) != 0)
         return QString();
     return QString::fromLocal8Bit(name, qsizetype(::strnlen(name, 255)));
+}
+
+QString UserName()
+{
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? std::size_t(suggested) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
+        return QString::fromLocal8Bit(found->pw_name);
+    for (const char* variable : {"LOGNAME", "USER"}) {
+        if (const char* name = std::getenv(variable); name && *name)
+            return QString::fromLocal8Bit(name);
+    }
+    return QString();
 }
 
 KernelVersion ParseKernelRelease(const QString& release)

@@ -6,7 +6,8 @@
 
 namespace fretlore {
 
-// What the running system says about itself: its network name, its kernel's
+// What the running system says about itself: its network name, the user's
+// account name, its kernel's
 // version, the time since it started, the processor's cycle counter and the
 // scheduling priority of this process. No result is checked by the callers;
 // each function says what it gives when the system refuses.
@@ -14,6 +15,11 @@ namespace fretlore {
 // The computer's network name, read with a 255-character buffer and cut to
 // its length; empty when the system does not tell.
 QString ComputerName();
+
+// The name of the account the program runs under, from the user database;
+// the login name from the environment when the database does not know the
+// account, and empty when nothing tells.
+QString UserName();
 
 // The kernel's version as the about window shows it: the first three numbers
 // of the release text and whatever follows them, verbatim ("6.1.0-18-amd64"

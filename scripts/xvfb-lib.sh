@@ -1,5 +1,19 @@
 # Helpers for driving the program on a virtual display (sourced, not run).
-# Needs Xvfb, xdotool and ImageMagick.
+# Needs Xvfb, xdotool and ImageMagick; the sound server, pulseaudio.
+
+# null_sink_start: a private sound server in $XDG_RUNTIME_DIR with one sink,
+# "fretlore_null", that goes nowhere and keeps real time, reached through
+# ALSA's default device (an .asoundrc in $HOME). Fails without pulseaudio.
+# `pulseaudio --kill` with the same XDG_RUNTIME_DIR ends it.
+null_sink_start() {
+  command -v pulseaudio >/dev/null && command -v pactl >/dev/null || return 1
+  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
+    --load="module-null-sink sink_name=fretlore_null rate=44100" \
+    --load="module-native-protocol-unix" 2>"$XDG_RUNTIME_DIR/pulse.log" || return 1
+  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$HOME/.asoundrc"
+  local i
+  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+}
 
 # The colour of the root window: the program's own pixels (black, lime) stand out against it.
 XVFB_ROOT_COLOUR="48,80,160"
@@ -35,19 +49,6 @@ xvfb_start() {
 xvfb_stop() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait "$XVFB_PID" 2>/dev/null || true
-}
-
-# null_sound_start FOLDER: a sound server with one sink that goes nowhere
-# (fretlore_null); programs reach it through ALSA's default device. FOLDER
-# must be both HOME and XDG_RUNTIME_DIR. Stop it with `pulseaudio --kill`.
-null_sound_start() {
-  command -v pulseaudio >/dev/null && command -v parec >/dev/null || return 1
-  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
-    --load="module-null-sink sink_name=fretlore_null rate=44100" \
-    --load="module-native-protocol-unix" 2>"$1/pulse.log" || return 1
-  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$1/.asoundrc"
-  local i
-  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 # screenshot FILE: the whole screen, every window on it.

@@ -150,8 +150,7 @@ void TAbout::createControls()
 
 void TAbout::FormCreate(QObject*)
 {
-    const QString name = ComputerName();
-    Label10->SetCaption(LogonLine(name, name));
+    Label10->SetCaption(LogonLine(ComputerName(), UserName()));
     VersionInfo = RunningKernelVersion();
     Label12->SetCaption(ProcessorLine(CpuSpeedMHz()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())

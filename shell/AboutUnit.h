@@ -24,7 +24,7 @@ inline constexpr char kAboutMakerMail[] = "softworks@kestrune.example.org";
 inline constexpr char kAboutAuthorMail[] = "dk@example.net";
 
 // The lines of the system information block, from the values measured.
-// "Logged on <first> as <second>".
+// "Logged on <first> as <second>": the computer's name and the user's account name.
 QString LogonLine(const QString& first, const QString& second);
 // "Processor speed <MHz truncated toward zero> MHz"; a value that is not a
 // finite number shows as 0.

@@ -11,8 +11,7 @@ QString UptimeText()
 
 QString UptimeTextOf(std::uint64_t ms)
 {
-    constexpr std::uint64_t kMsPerDay = 86'400'000;
-    const std::uint64_t seconds = (ms % kMsPerDay) / 1000;
+    const std::uint64_t seconds = ms / 1000;
     const auto twoDigits = [](std::uint64_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
     return QLatin1Char(' ') + twoDigits(seconds / 3600) + QLatin1String(" : ") + twoDigits(seconds / 60 % 60) +
            QLatin1String(" : ") + twoDigits(seconds % 60);

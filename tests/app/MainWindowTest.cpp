@@ -16,6 +16,8 @@
 #include "playback/StringPlayer.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <cmath>
 #include <QFontInfo>
 #include <QListWidget>
 #include <QScreen>
@@ -76,7 +78,7 @@ private slots:
             {"Label5", {404, 310, 17, 16}},      {"Label6", {404, 332, 17, 16}},
             {"Label7", {404, 355, 16, 16}},      {"Label8", {404, 378, 15, 16}},
             {"BitBtn1", {312, 214, 89, 21}},     {"BitBtn2", {312, 184, 89, 21}},
-            {"Label3", {25, 166, 259, 13}},      {"Ultimate", {148, 70, 277, 30}},
+            {"Label3", {25, 166, 273, 13}},      {"Ultimate", {148, 70, 277, 30}},
             {"Label9", {529, 85, 9, 20}},        {"Label10", {547, 85, 11, 20}},
             {"SoundP", {431, 88, 16, 16}},       {"MainRgn", {408, 26, 16, 16}},
             {"ChordName", {208, 244, 5, 16}},    {"Label14", {504, 400, 57, 13}},
@@ -157,6 +159,28 @@ private slots:
         QCOMPARE(form.Author->cursor().shape(), Qt::PointingHandCursor);
     }
 
+    // Each column head shows whole, centred over its fret edit.
+    void columnHeadsAreCentredOverTheFretEdits()
+    {
+        TForm1 form;
+        const QImage heads = form.Label3->grab().toImage();
+        for (int k = 0; k < 6; ++k) {
+            const QRect box = form.findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(6 - k))->geometry();
+            int left = heads.width(), right = -1;
+            for (int x = box.left() - 8 - form.Label3->x(); x <= box.right() + 7 - form.Label3->x(); ++x)
+                for (int y = 0; y < heads.height(); ++y)
+                    if (x >= 0 && x < heads.width() && heads.pixelColor(x, y).green() > 128) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            QVERIFY2(right >= left, qPrintable(QString::number(k)));
+            QVERIFY2(right < heads.width() - 1, "the head is cut off");
+            const double centre = (left + right + 1) / 2.0 + form.Label3->x();
+            QVERIFY2(std::abs(centre - (box.left() + box.width() / 2.0)) <= 1.0,
+                     qPrintable(QStringLiteral("head %1 centred at %2 over %3").arg(k).arg(centre).arg(box.center().x())));
+        }
+    }
+
     void coloursAndFonts()
     {
         TForm1 form;
@@ -209,7 +233,7 @@ private slots:
             auto* edit = form.findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(n));
             QVERIFY(edit);
             QVERIFY(edit->text().isEmpty());
-            QCOMPARE(edit->maxLength(), 2);
+            QCOMPARE(edit->MaxLength(), 2);
             QVERIFY(form.findChild<StringPlayer*>(QStringLiteral("S%1").arg(n)));
         }
         QCOMPARE(form.Timer1->objectName(), QStringLiteral("Timer1"));

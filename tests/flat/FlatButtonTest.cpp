@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -19,6 +22,22 @@ using namespace fretlore;
 using State = TFlatButton::FlatButtonState;
 
 namespace {
+
+// Counts the presses of letter keys that reach a control.
+class KeyCounter : public QObject {
+public:
+    explicit KeyCounter(int* count) : count_(count) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() >= Qt::Key_A &&
+            static_cast<QKeyEvent*>(e)->key() <= Qt::Key_Z)
+            ++*count_;
+        return false;
+    }
+
+private:
+    int* count_;
+};
 
 const QColor kLime(0, 255, 0);
 
@@ -439,6 +458,42 @@ private slots:
         b->setEnabled(false);
         QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    // The character alone clicks too, unless a text field has the focus;
+    // a disabled button lets the key go on to the focused control.
+    void acceleratorAloneAndPassedOn()
+    {
+        QWidget window;
+        window.resize(200, 120);
+        auto* b = new TFlatButton(&window);
+        b->SetCaption(QStringLiteral("Search by &name"));
+        auto* list = new QListWidget(&window);
+        list->setGeometry(0, 30, 100, 40);
+        auto* edit = new QLineEdit(&window);
+        edit->setGeometry(0, 80, 100, 20);
+        QSignalSpy clicks(b, &TFlatButton::clicked);
+        showActive(window);
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_N);
+        QCOMPARE(clicks.count(), 1);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_N);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(edit->text(), QStringLiteral("n"));
+        QTest::keyClick(edit, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(clicks.count(), 2);
+
+        b->setEnabled(false);
+        int keysSeen = 0;
+        KeyCounter counter(&keysSeen);
+        list->installEventFilter(&counter);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_N);
+        QTest::keyClick(list, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(keysSeen, 2);
     }
 
     void modalResult()

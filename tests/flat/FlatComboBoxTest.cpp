@@ -169,6 +169,22 @@ private slots:
         QTRY_VERIFY(!c->view()->isVisible());
     }
 
+    // What the user types stays as typed: the history completes nothing.
+    void typedTextIsNeverCompleted()
+    {
+        QWidget window;
+        TFlatComboBox* c = nameBox(&window);
+        c->addItems({QStringLiteral("am7"), QStringLiteral("C "), QStringLiteral("am")});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        c->setFocus();
+        for (const char* typed : {"am", "C", "AM", "a"}) {
+            c->clearEditText();
+            QTest::keyClicks(c->lineEdit(), QLatin1String(typed));
+            QCOMPARE(c->currentText(), QLatin1String(typed));
+        }
+    }
+
     void disabledArrowIsEmbossed()
     {
         QWidget window;

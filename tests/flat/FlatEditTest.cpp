@@ -57,7 +57,7 @@ TFlatEdit* fretEdit(QWidget* window, int x)
     e->SetColorFlat(Qt::black);
     e->SetFontColor(kLime);
     e->setFont(sansSerif(11));
-    e->setMaxLength(2);
+    e->SetMaxLength(2);
     return e;
 }
 
@@ -259,6 +259,57 @@ private slots:
                     ++lime;
         QVERIFY(lime > 5);
         QCOMPARE(e->contentsRect(), QRect(3, 3, 27, 13));
+    }
+
+    // Entering by Tab or by a click selects the text, so typing replaces a full box.
+    void enteringSelectsTheText()
+    {
+        QWidget window;
+        window.resize(120, 60);
+        TFlatEdit* a = fretEdit(&window, 10);
+        TFlatEdit* b = fretEdit(&window, 60);
+        showActive(window);
+        b->setText(QStringLiteral("5 "));
+        a->setFocus();
+        QTest::keyClick(a, Qt::Key_Tab);
+        QVERIFY(b->hasFocus());
+        QTest::keyClicks(b, QStringLiteral("7"));
+        QCOMPARE(b->text(), QStringLiteral("7"));
+
+        b->setText(QStringLiteral("5 "));
+        a->setFocus();
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 9));
+        QVERIFY(b->hasFocus());
+        QCOMPARE(b->selectedText(), QStringLiteral("5 "));
+        QTest::keyClicks(b, QStringLiteral("12"));
+        QCOMPARE(b->text(), QStringLiteral("12"));
+        // A second click inside the focused box only places the cursor.
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 9));
+        QVERIFY(!b->hasSelectedText());
+    }
+
+    // MaxLength counts the characters the user sees: a two-part emoji is one
+    // and is never cut in half.
+    void maxLengthNeverSplitsACharacter()
+    {
+        QWidget window;
+        TFlatEdit* e = fretEdit(&window, 10);
+        const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");  // two code units
+        e->insert(QStringLiteral("1"));
+        e->insert(smile);
+        QCOMPARE(e->text(), QStringLiteral("1") + smile);
+        e->insert(QStringLiteral("x"));
+        QCOMPARE(e->text(), QStringLiteral("1") + smile);
+        e->clear();
+        e->insert(QStringLiteral("9") + smile + smile);  // cut to what fits, at a character boundary
+        QCOMPARE(e->text(), QStringLiteral("9") + smile);
+        e->clear();
+        e->insert(QStringLiteral("7"));
+        e->home(false);
+        e->insert(smile);
+        QCOMPARE(e->text(), smile + QStringLiteral("7"));
+        e->SetMaxLength(1);
+        QCOMPARE(e->text(), smile);
     }
 };
 

@@ -61,7 +61,7 @@ env -u DISPLAY "$root/usr/bin/fretlore" --no-such-option 2>/dev/null
 # one of Qt's own options; a sound server so that playing can succeed.
 xvfb_start 1024x768 || exit 1
 export XDG_RUNTIME_DIR=$work HOME=$work
-null_sound_start "$work" && pulse=1
+null_sink_start && pulse=1
 "$root/usr/bin/fretlore" -platform xcb >"$work/log" 2>&1 &
 app=$!
 if splash=$(wait_for_window "Fretlore PRO" 165 480 15); then

@@ -4,6 +4,9 @@
 #include "platform/ImageControl.h"
 #include "platform/ListBoxControl.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -82,6 +85,59 @@ private slots:
         QCOMPARE(list.visualItemRect(list.item(2)).top(), 46);
         list.SetItemHeight(-5);  // no height: the font's own again
         QVERIFY(list.visualItemRect(list.item(2)).height() != 23);
+    }
+
+    // Right and middle clicks leave the selection alone and fire nothing; a
+    // Ctrl+click (or Ctrl+Space) on the selected line keeps it selected; every
+    // move of the selection by the user fires, a left drag included.
+    void listSelectionFollowsOnlyTheUser()
+    {
+        ListBoxControl list(nullptr);
+        list.resize(100, 200);
+        list.SetItemHeight(20);
+        list.addItems({QStringLiteral("zero"), QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicks(&list, &ListBoxControl::click);
+        const auto line = [&list](int row) { return list.visualItemRect(list.item(row)).center(); };
+        const auto selected = [&list] {
+            const QList<QListWidgetItem*> items = list.selectedItems();
+            return items.size() == 1 ? list.row(items[0]) : -1;
+        };
+
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, line(1));
+        QCOMPARE(selected(), 1);
+        QCOMPARE(clicks.count(), 1);
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(list.viewport(), button, {}, line(2));
+            QTest::mouseDClick(list.viewport(), button, {}, line(2));
+        }
+        QCOMPARE(selected(), 1);
+        QCOMPARE(list.currentRow(), 1);
+        QCOMPARE(clicks.count(), 1);
+
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, line(1));
+        QCOMPARE(selected(), 1);
+        QCOMPARE(clicks.count(), 2);
+        QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(selected(), 1);
+
+        // Pressed on line 1 and dragged over 2 to 3: each new line fires, the release no more.
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, line(1));
+        for (int row : {2, 3}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(line(row)), list.viewport()->mapToGlobal(QPointF(line(row))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(list.viewport(), &move);
+        }
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, line(3));
+        QCOMPARE(selected(), 3);
+        QCOMPARE(clicks.count(), 4);
+
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(selected(), 2);
+        QCOMPARE(clicks.count(), 5);
+        list.setCurrentRow(0);  // the program's own selection fires nothing
+        QCOMPARE(clicks.count(), 5);
     }
 };
 

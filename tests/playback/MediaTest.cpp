@@ -177,7 +177,7 @@ TEST_F(Media, OpenErrorsNameTheFileAndTheirCause)
         const QString text = device_->LastErrorText(4);
         EXPECT_TRUE(text.contains(QLatin1String(c.says))) << text.toStdString();
         if (c.error != MciError::UnsupportedFileType || c.path.endsWith(QLatin1String(".wav"))) {
-            EXPECT_TRUE(text.contains(QFileInfo(c.path).fileName())) << text.toStdString();
+            EXPECT_EQ(text.count(QFileInfo(c.path).fileName()), 1) << text.toStdString();
         }
         EXPECT_FALSE(device_->IsOpen(4));
     }

@@ -9,6 +9,8 @@
 #include "platform/LabelControl.h"
 #include "platform/ShapeControl.h"
 
+#include "ClickTiming.h"
+
 #include <QGuiApplication>
 #include "flat/TFlatButtonUnit.h"
 #include <QScreen>
@@ -50,7 +52,8 @@ AudioOutput::Recording recordWhile(AudioOutput& out, Action action)
 {
     out.StartRecording(AudioOutput::kSampleRate);  // up to a second
     action();
-    QTest::qWait(60);
+    QTest::qWait(10);
+    clicktiming::waitForStream(out, 150);  // the whole click: a silent output does not wait for it
     return out.StopRecording();
 }
 

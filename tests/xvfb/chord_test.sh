@@ -21,7 +21,7 @@ trap cleanup EXIT
 xvfb_start 1024x768 || exit 1
 export XDG_RUNTIME_DIR=$work HOME=$work
 
-null_sound_start "$work" && pulse=1
+null_sink_start && pulse=1
 
 "$program" >"$work/log" 2>&1 &
 app=$!

@@ -65,6 +65,23 @@ screenshot "$work/back.png"
 crop_same "$work/ignored.png" "$work/back.png" "$diagram" && fail "the main window still ignores clicks" \
   || pass "the main window takes clicks again"
 
+# A click on the name box's arrow opens the history ("db" newest, then "am") and
+# leaves it open; a click on "am" puts it in the box, and Enter finds the next A minor.
+history="273x30+$((wx + 25))+$((wy + 236))"
+xdotool mousemove $((wx + 25 + 273 - 6)) $((wy + 214 + 10)) click 1
+sleep 0.8
+screenshot "$work/history.png"
+crop_same "$work/back.png" "$work/history.png" "$history" && fail "the history list is not open after a click on the arrow" \
+  || pass "a click on the arrow leaves the history open"
+xdotool mousemove $((wx + 60)) $((wy + 236 + 13 + 6)) click 1
+sleep 0.4
+xdotool key Return
+sleep 0.8
+screenshot "$work/picked.png"
+[ -z "$(visible_windows "Fretlore PRO" | awk '$4 == 261 && $5 == 109')" ] && \
+  ! crop_same "$work/back.png" "$work/picked.png" "$diagram" && pass "a line of the history fills the box" \
+  || fail "the picked line did not find a chord"
+
 kill -0 "$app" 2>/dev/null && pass "program still running" || { fail "program ended"; cat "$work/log"; }
 [ $failures -eq 0 ] && echo "search test: all checks passed" || { echo "search test: $failures checks failed"; cp "$work"/*.png /tmp/ 2>/dev/null; }
 exit $(( failures > 0 ))
