@@ -67,7 +67,13 @@ app=$!
 if splash=$(wait_for_window "Fretlore PRO" 165 480 15); then
   pass "the installed program shows its splash"
   read -r sid _ <<<"$splash"
-  class=$(xprop -id "$sid" WM_CLASS _NET_WM_ICON_NAME)
+  # The icon name is given to every window once all five exist, a moment
+  # after the splash shows.
+  for _ in $(seq 1 50); do
+    class=$(xprop -id "$sid" WM_CLASS _NET_WM_ICON_NAME)
+    [[ "$class" == *'ICON_NAME(UTF8_STRING) = "'* ]] && break
+    sleep 0.1
+  done
   [[ "$class" == *'"fretlore", "fretlore"'* && "$class" == *'ICON_NAME(UTF8_STRING) = "Fretlore PRO"'* ]] \
     && pass "window class fretlore, icon name Fretlore PRO" || fail "window class and icon name: $class"
   icon=$(xprop -id "$sid" _NET_WM_ICON)
