@@ -92,14 +92,28 @@ void AudioOutput::Start()
             if (tryDevice_ && running_.load()) {
                 const char* reason = "";
                 impl_->pcm = openDevice(&reason);
-                if (impl_->pcm)
+                if (impl_->pcm) {
                     sink_ = Sink::Device;
-                else
-                    std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+                } else {
+                    deviceProblem_ = reason;
+                    if (reportNoDevice_.load())
+                        std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+                }
             }
+            deviceTried_.store(true);
+            deviceTried_.notify_all();
             run();
         });
     });
+}
+
+AudioOutput::Sink AudioOutput::WaitForSink(std::string* reason)
+{
+    Start();
+    deviceTried_.wait(false);
+    if (reason)
+        *reason = deviceProblem_;
+    return sink_.load();
 }
 
 AudioOutput::~AudioOutput()

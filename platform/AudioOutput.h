@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -44,6 +45,16 @@ public:
 
     Sink CurrentSink() const { return sink_.load(); }
 
+    // Starts the output unless started, waits until its thread has tried the
+    // sound device and returns where the sound goes. When no device opened,
+    // `reason` (if given) gets the system's reason, or stays empty when no
+    // device was tried.
+    Sink WaitForSink(std::string* reason = nullptr);
+
+    // Whether the thread says on stderr that it plays silently because no
+    // device opened (it does unless told otherwise before it starts).
+    void SetReportNoDevice(bool report) { reportNoDevice_ = report; }
+
     // Mixes mono 16-bit samples at `rate` Hz into the stream once and returns
     // when the last of them has left the thread. The samples stay the
     // caller's; they must live until the call returns.
@@ -74,6 +85,9 @@ private:
     std::atomic<bool> running_{true};
     std::atomic<std::int64_t> framesWritten_{0};
     bool tryDevice_;
+    std::atomic<bool> reportNoDevice_{true};
+    std::atomic<bool> deviceTried_{false};
+    std::string deviceProblem_;  // written before deviceTried_ is set
     std::once_flag started_;
     std::thread thread_;
 };
