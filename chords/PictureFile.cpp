@@ -59,6 +59,7 @@ bool PictureFile::SavePicture(const QImage& picture, const QString& path, QStrin
             svg.setOutputDevice(&device);
             svg.setSize(picture.size());
             svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+            svg.setResolution(96);
             svg.setTitle(QStringLiteral("Chord diagram"));
             QPainter p;
             if (!p.begin(&svg)) {
