@@ -12,24 +12,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
   kill "${app:-}" "${rec:-}" 2>/dev/null
-  [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
+  null_sink_stop
   xvfb_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 xvfb_start 1024x768 || exit 1
-export XDG_RUNTIME_DIR=$work HOME=$work
 
 # A sound server with one sink that goes nowhere; the program reaches it
 # through ALSA's default device.
-if command -v pulseaudio >/dev/null && command -v parec >/dev/null; then
-  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
-    --load="module-null-sink sink_name=fretlore_null rate=44100" \
-    --load="module-native-protocol-unix" 2>"$work/pulse.log" && pulse=1
-  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$work/.asoundrc"
-  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-fi
+null_sink_start "$work" && pulse=1
 
 "$program" >"$work/log" 2>&1 &
 app=$!
