@@ -185,7 +185,7 @@ int ChordsProgram::printVoicings(const std::vector<int>& lines, bool json)
     if (json) {
         QJsonArray voicings;
         for (int line : lines) {
-            const ChordEntry e = lookup_.Entry(line);
+            const ChordEntry& e = lookup_.Entry(line);
             voicings.append(QJsonObject{{QStringLiteral("line"), line},
                                         {QStringLiteral("name"), e.Name},
                                         {QStringLiteral("frets"), fretsJson(e.Frets)}});
@@ -193,7 +193,7 @@ int ChordsProgram::printVoicings(const std::vector<int>& lines, bool json)
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("voicings"), voicings}}).toJson();
     } else {
         for (int line : lines) {
-            const ChordEntry e = lookup_.Entry(line);
+            const ChordEntry& e = lookup_.Entry(line);
             out_ << QString::number(line).rightJustified(4) << "  " << e.Name.leftJustified(15) << ' '
                  << FretsText(e.Frets) << '\n';
         }
@@ -259,7 +259,7 @@ int ChordsProgram::show(const ChordsArguments& a)
     if (a.Json) {
         QJsonArray voicings;
         for (int line : lines) {
-            const ChordEntry e = lookup_.Entry(line);
+            const ChordEntry& e = lookup_.Entry(line);
             voicings.append(QJsonObject{{QStringLiteral("line"), line},
                                         {QStringLiteral("name"), e.Name},
                                         {QStringLiteral("frets"), fretsJson(e.Frets)},
@@ -272,7 +272,7 @@ int ChordsProgram::show(const ChordsArguments& a)
     const auto charset = a.Ascii || !TerminalUsesUtf8() ? TextDiagram::Charset::Ascii : TextDiagram::Charset::Unicode;
     bool first = true;
     for (int line : lines) {
-        const ChordEntry e = lookup_.Entry(line);
+        const ChordEntry& e = lookup_.Entry(line);
         if (!first)
             out_ << '\n';
         first = false;

@@ -2,11 +2,17 @@
 
 namespace fretlore {
 
-VoicingLookup::VoicingLookup(const QStringList& catalogue) : catalogue_(catalogue) {}
-
-ChordEntry VoicingLookup::Entry(int line) const
+VoicingLookup::VoicingLookup(const QStringList& catalogue) : catalogue_(catalogue)
 {
-    return ReadChordEntry(catalogue_.value(line)).value_or(ChordEntry{});
+    entries_.reserve(size_t(catalogue_.size()));
+    for (const QString& line : catalogue_)
+        entries_.push_back(ReadChordEntry(line).value_or(ChordEntry{}));
+}
+
+const ChordEntry& VoicingLookup::Entry(int line) const
+{
+    static const ChordEntry none;
+    return line >= 0 && size_t(line) < entries_.size() ? entries_[size_t(line)] : none;
 }
 
 std::optional<std::vector<int>> VoicingLookup::Lines(const QString& what, QString* error) const
@@ -36,7 +42,7 @@ std::optional<std::vector<int>> VoicingLookup::Lines(const QString& what, QStrin
     }
     std::vector<int> lines;
     for (int i = 1; i <= last; ++i)
-        if (ChordNameOf(catalogue_[i]) == name)
+        if (entries_[size_t(i)].Name == name)
             lines.push_back(i);
     if (lines.empty() || name.isEmpty()) {
         *error = QStringLiteral("no chord is named \"%1\" (names are written as the list command shows them)")

@@ -26,12 +26,14 @@ public:
     // The one line `what` names: a name alone means its first voicing.
     std::optional<int> Line(const QString& what, QString* error) const;
 
-    // The line read; every catalogue line reads.
-    ChordEntry Entry(int line) const;
+    // The line read (every catalogue line reads; line 0 and lines beyond
+    // the catalogue give an empty entry).
+    const ChordEntry& Entry(int line) const;
     const QStringList& Catalogue() const { return catalogue_; }
 
 private:
     QStringList catalogue_;
+    std::vector<ChordEntry> entries_;  // one per line, read once
 };
 
 // "x 3 2 0 1 0": the frets of a voicing as a player writes them, E6 first.
