@@ -165,19 +165,15 @@ int ChordsProgram::Run(const ChordsArguments& a)
     }
     if (a.Command.isEmpty())
         return fail(kBadInput, QStringLiteral("no command given (try --help)"));
-    if (a.Command == QLatin1String("list"))
-        return list(a);
-    if (a.Command == QLatin1String("show"))
-        return show(a);
-    if (a.Command == QLatin1String("find"))
-        return find(a);
-    if (a.Command == QLatin1String("name"))
-        return name(a);
-    if (a.Command == QLatin1String("draw"))
-        return draw(a);
-    if (a.Command == QLatin1String("sheet"))
-        return sheet(a);
-    return play(a);
+    using Command = int (ChordsProgram::*)(const ChordsArguments&);
+    const std::pair<const char*, Command> commands[] = {
+        {"list", &ChordsProgram::list}, {"show", &ChordsProgram::show},   {"find", &ChordsProgram::find},
+        {"name", &ChordsProgram::name}, {"draw", &ChordsProgram::draw},   {"sheet", &ChordsProgram::sheet},
+        {"play", &ChordsProgram::play}};
+    for (const auto& [command, run] : commands)
+        if (a.Command == QLatin1String(command))
+            return (this->*run)(a);
+    return fail(kBadInput, QStringLiteral("unknown command \"%1\" (try --help)").arg(a.Command));
 }
 
 int ChordsProgram::printVoicings(const std::vector<int>& lines, bool json)
