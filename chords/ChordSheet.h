@@ -18,7 +18,7 @@ namespace fretlore {
 class ChordSheet {
 public:
     struct Chord {
-        QString Name;  // as the user asked for it ("Am", "Am:3")
+        QString Name;  // written above the diagram
         std::array<int, 6> Frets{};
     };
 

@@ -19,6 +19,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #ifndef FRETLORE_VERSION
 #define FRETLORE_VERSION "0"
 #endif
@@ -305,6 +307,14 @@ int ChordsProgram::name(const ChordsArguments& a)
     for (int i = 1; i < catalogue.size(); ++i)
         if (lookup_.Entry(i).Frets == *frets)
             same.push_back(i);
+    // Whether a catalogue line's name is among the candidates: a few lines
+    // typed in by hand carry names their tones do not make, and say so.
+    const auto fits = [&](int line) {
+        const auto parts = SplitChordName(lookup_.Entry(line).Name);
+        return parts && std::any_of(candidates.begin(), candidates.end(), [&](const ChordCandidate& c) {
+                   return c.Root == parts->Root && c.Kind == parts->Kind;
+               });
+    };
 
     if (a.Json) {
         QJsonArray list;
@@ -317,7 +327,9 @@ int ChordsProgram::name(const ChordsArguments& a)
                                     {QStringLiteral("left_out"), c.LeftOut}});
         QJsonArray lines;
         for (int line : same)
-            lines.append(QJsonObject{{QStringLiteral("line"), line}, {QStringLiteral("name"), lookup_.Entry(line).Name}});
+            lines.append(QJsonObject{{QStringLiteral("line"), line},
+                                     {QStringLiteral("name"), lookup_.Entry(line).Name},
+                                     {QStringLiteral("tones_fit_name"), fits(line)}});
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("frets"), fretsJson(*frets)},
                                           {QStringLiteral("notes"), notesJson(*frets)},
                                           {QStringLiteral("candidates"), list},
@@ -344,7 +356,8 @@ int ChordsProgram::name(const ChordsArguments& a)
         }
     }
     for (int line : same)
-        out_ << "  catalogue line " << line << ": " << lookup_.Entry(line).Name << '\n';
+        out_ << "  catalogue line " << line << ": " << lookup_.Entry(line).Name
+             << (fits(line) ? "" : " (its tones do not make that chord)") << '\n';
     return kDone;
 }
 
@@ -391,7 +404,7 @@ int ChordsProgram::sheet(const ChordsArguments& a)
         const auto line = lookup_.Line(n, &error);
         if (!line)
             return fail(kBadInput, error);
-        chords.push_back({n, lookup_.Entry(*line).Frets});
+        chords.push_back({lookup_.Entry(*line).Name, lookup_.Entry(*line).Frets});
     }
     const ChordSheet sheet(std::move(chords), DiagramTemplate());
     QString error;
