@@ -2,7 +2,8 @@
 # fretlore-chords play through a sound server whose output is recorded, with
 # no display: line 1 (C major) strums its six strings at their pitches, 800 ms
 # apart, and the program ends by itself; --string plays one string and ends.
-# Usage: play_test.sh PROGRAM ANALYZER
+# Usage: play_test.sh PROGRAM ANALYZER (ANALYZER "-": the sound is not
+# analysed, as in the sanitizer build, whose synthesizer falls behind real time)
 set -uo pipefail
 program=$1
 analyzer=$2
@@ -32,8 +33,12 @@ kill "$rec"; wait "$rec" 2>/dev/null; rec=
 [ $code -eq 0 ] && [ ! -s "$work/out" ] && pass "play 1 ended by itself after $took ms, silently on the terminal" \
   || { fail "play 1 exited $code"; cat "$work/out"; }
 [ $took -lt 10000 ] || fail "play 1 took $took ms"
-"$analyzer" "$work/strum.raw" 40 48 52 55 60 64 && pass "six strings heard at their pitches, 800 ms apart" \
-  || fail "the strum did not sound right"
+if [ "$analyzer" = - ]; then
+  echo "skip: the recorded strum is not analysed in this build"
+else
+  "$analyzer" "$work/strum.raw" 40 48 52 55 60 64 && pass "six strings heard at their pitches, 800 ms apart" \
+    || fail "the strum did not sound right"
+fi
 
 start=$(date +%s%N)
 "$program" play --string 2 Am > "$work/out" 2>&1
