@@ -1,19 +1,40 @@
-// Program entry: the application title, the five windows, the message loop.
+// Program entry: the command line, the application title, the five windows, the message loop.
+#include "app/CommandLine.h"
+#include "app/ProgramIdentity.h"
 #include "app/Windows.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/TApplication.h"
 
+namespace {
+
+// Answers --help and --version (and refuses what it does not know) before
+// anything connects to the display; no value means the windows are wanted.
+std::optional<int> AnswerBeforeStart(int argc, char* argv[])
+{
+    fretlore::NameProgram();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return fretlore::AnswerCommandLine(arguments, out, err);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = AnswerBeforeStart(argc, argv))
+        return *status;
     fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
     fretlore::TApplication app(argc, argv);
-    fretlore::TApplication::setApplicationName(QStringLiteral("Fretlore PRO"));
-    fretlore::TApplication::setApplicationDisplayName(QStringLiteral("Fretlore PRO"));
+    fretlore::ShowProgramIcon();
     fretlore::InstallFontSubstitutes();
     fontConfig.Wait();
 
     fretlore::Windows windows;
+    fretlore::NameWindowIcons();
     windows.Form1.show();  // parked off screen until the splash goes
     return fretlore::TApplication::exec();
 }

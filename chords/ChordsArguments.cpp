@@ -62,7 +62,7 @@ ChordsArguments::ChordsArguments(const QStringList& arguments)
             Help = true;
             continue;
         }
-        if (a == QLatin1String("--version") && Command.isEmpty()) {
+        if ((a == QLatin1String("--version") || a == QLatin1String("-v")) && Command.isEmpty()) {
             Version = true;
             continue;
         }

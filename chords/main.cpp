@@ -7,6 +7,7 @@
 #include "platform/ModulePath.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -45,7 +46,11 @@ int main(int argc, char* argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    fretlore::ChordsProgram program(out, err, fretlore::ExeDirOf(fretlore::ModuleFileName()));
+    // The string tones lie in "mid" beside the program, or, installed, beside the window program.
+    QString exeDir = fretlore::ExeDirOf(fretlore::ModuleFileName());
+    if (!QFileInfo::exists(exeDir + QStringLiteral("mid")))
+        exeDir += QStringLiteral(FRETLORE_PROGRAM_DIR_FROM_BIN);
+    fretlore::ChordsProgram program(out, err, exeDir);
     const int code = program.Run(parsed);
     out.flush();
     err.flush();

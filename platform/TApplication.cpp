@@ -29,7 +29,7 @@ QString TApplication::ReportText(const QString& message)
 
 void TApplication::ShowException(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, applicationName(), ReportText(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), ReportText(message), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorReport"));
     box.exec();
 }

@@ -20,6 +20,8 @@ packages=(
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   # a sound server to record the program's sound in those tests
   pulseaudio pulseaudio-utils libasound2-plugins
+  # manual pages, the Debian package, and the checks of the installed desktop files
+  scdoc dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -37,6 +37,19 @@ xvfb_stop() {
   wait "$XVFB_PID" 2>/dev/null || true
 }
 
+# null_sound_start FOLDER: a sound server with one sink that goes nowhere
+# (fretlore_null); programs reach it through ALSA's default device. FOLDER
+# must be both HOME and XDG_RUNTIME_DIR. Stop it with `pulseaudio --kill`.
+null_sound_start() {
+  command -v pulseaudio >/dev/null && command -v parec >/dev/null || return 1
+  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
+    --load="module-null-sink sink_name=fretlore_null rate=44100" \
+    --load="module-native-protocol-unix" 2>"$1/pulse.log" || return 1
+  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$1/.asoundrc"
+  local i
+  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
 # screenshot FILE: the whole screen, every window on it.
 screenshot() { import -window root "$1"; }
 
@@ -80,21 +93,3 @@ wait_main_window() {
   done
   sleep 0.5
 }
-
-# null_sink_start WORKDIR: starts a sound server with one sink that goes
-# nowhere ("fretlore_null"), reached through ALSA's default device, with
-# XDG_RUNTIME_DIR and HOME in WORKDIR. Sets PULSE_STARTED=1 when it runs;
-# returns 1 when there is no sound server to start.
-null_sink_start() {
-  local i
-  export XDG_RUNTIME_DIR=$1 HOME=$1
-  command -v pulseaudio >/dev/null && command -v parec >/dev/null || return 1
-  pulseaudio -D -n --exit-idle-time=-1 --disallow-exit \
-    --load="module-null-sink sink_name=fretlore_null rate=44100" \
-    --load="module-native-protocol-unix" 2>"$1/pulse.log" || return 1
-  PULSE_STARTED=1
-  printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' > "$1/.asoundrc"
-  for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-}
-
-null_sink_stop() { [ -n "${PULSE_STARTED:-}" ] && pulseaudio --kill 2>/dev/null; PULSE_STARTED=; }

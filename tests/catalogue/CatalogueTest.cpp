@@ -158,7 +158,16 @@ std::string musicalFault(const std::array<int, 6>& frets, int rootPc, const Kind
     }
     if (fretted <= 4)
         return {};
-    if (1 + above > 4)
+    // One finger may lie across adjacent strings at the highest fret, the
+    // bass string not among them.
+    int run = 0;
+    int longestRun = 0;
+    const int bass = int(std::find_if(frets.begin(), frets.end(), [](int f) { return f >= 0; }) - frets.begin());
+    for (int s = 0; s < 6; ++s) {
+        run = (highest > lowest && frets[s] == highest && s != bass) ? run + 1 : 0;
+        longestRun = std::max(longestRun, run);
+    }
+    if (1 + above - std::max(0, longestRun - 1) > 4)
         return "needs more than four fingers";
     for (int s = firstBarre; s <= lastBarre; ++s)
         if (frets[s] == 0)
@@ -300,6 +309,7 @@ TEST(MusicalRules, CatchWrongAndUnplayableVoicings)
     EXPECT_EQ(musicalFault({-1, 3, 2, 3, 1, 0}, 0, seventh), "");   // ... but is of C7
     EXPECT_NE(musicalFault({-1, 3, 5, 5, 5, 3}, 0, seventh), "");   // C7 without its seventh
     EXPECT_EQ(musicalFault({3, 3, 2, 0, 1, 3}, 0, major), "needs more than four fingers");
+    EXPECT_EQ(musicalFault({-1, 2, 1, 2, 2, 2}, 11, kKinds[9]), "");  // B7/9: one finger across G3 to e1
     EXPECT_EQ(musicalFault({3, 5, 0, 4, 3, 3}, 7, major), "the barre would cover an open string");
 }
 

@@ -13,13 +13,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
   kill "${rec:-}" 2>/dev/null
-  null_sink_stop
+  [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 unset DISPLAY WAYLAND_DISPLAY
 
-null_sink_start "$work" || { echo "skip: no sound server (pulseaudio) to record the strum"; exit 0; }
+export XDG_RUNTIME_DIR=$work HOME=$work
+null_sound_start "$work" && pulse=1 || { echo "skip: no sound server (pulseaudio) to record the strum"; exit 0; }
 
 parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
 rec=$!

@@ -12,17 +12,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
   kill "${app:-}" "${rec:-}" 2>/dev/null
-  null_sink_stop
+  [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
   xvfb_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 xvfb_start 1024x768 || exit 1
+export XDG_RUNTIME_DIR=$work HOME=$work
 
-# A sound server with one sink that goes nowhere; the program reaches it
-# through ALSA's default device.
-null_sink_start "$work" && pulse=1
+null_sound_start "$work" && pulse=1
 
 "$program" >"$work/log" 2>&1 &
 app=$!

@@ -3,10 +3,12 @@
 #include "chordtemplate.h"
 #include "icons.h"
 #include "lyingguitar.h"
+#include "programicon.h"
 #include "standingguitar.h"
 #include "titlepictures.h"
 
 #include <QDir>
+#include <QSaveFile>
 #include <QImageWriter>
 
 #include <algorithm>
@@ -49,6 +51,9 @@ ArtworkBook::ArtworkBook()
         {QStringLiteral("exclamation.png"), Icons::exclamation()},
         {QStringLiteral("chord_template.png"), ChordTemplate::picture()},
     };
+    for (const int size : ProgramIcon::Sizes)
+        m_pictures.push_back({QStringLiteral("program_%1.png").arg(size), ProgramIcon::picture(size)});
+    m_drawings = {{QStringLiteral("program.svg"), ProgramIcon::svg()}};
 }
 
 namespace {
@@ -94,6 +99,13 @@ bool ArtworkBook::writeTo(const QString &folder, QString *error) const
         QImageWriter writer(dir.filePath(picture.fileName), "png");
         if (!writer.write(image)) {
             *error = QStringLiteral("cannot write %1: %2").arg(dir.filePath(picture.fileName), writer.errorString());
+            return false;
+        }
+    }
+    for (const Drawing &drawing : m_drawings) {
+        QSaveFile file(dir.filePath(drawing.fileName));
+        if (!file.open(QIODevice::WriteOnly) || file.write(drawing.svg.toUtf8()) < 0 || !file.commit()) {
+            *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
             return false;
         }
     }

@@ -9,20 +9,26 @@ and written only when the whole file passes every rule in check_lines().
 
 How a name's voicings are picked
 --------------------------------
-1. Every shape a hand can hold is enumerated once: frets 0..14, at least four
-   strings sounding, at most three frets between the lowest and highest
-   fretted string, and at most four fingers, where five or six fretted
-   strings count the strings at the lowest fret as one barre (which may not
-   lie across an open string).
+1. Every shape a hand might hold is enumerated once: frets 0..14, at least
+   four strings sounding, at most three frets between the lowest and highest
+   fretted string, and at most four fingers (an index barre at the lowest
+   fret, never across an open string, and one finger flat across adjacent
+   strings at the highest fret).
 2. For a name, the candidates are the shapes whose notes are all chord tones
-   and that contain every required tone.
+   and that contain every required tone.  Each is graded: a fingering under
+   the hand rules of fingering.py and nothing odd to a player (the root in
+   the bass unless the chord is augmented, a diminished seventh or a seventh
+   with a flat fifth, whose tones repeat; no doubled third or seventh in a
+   four-string voicing) makes it a good voicing; a bass other than the root
+   makes it a fallback; no fingering makes it a last resort.
 3. Each candidate gets a score (score_voicing):
      + more strings sounding (4: 0, 5: +3, 6: +5)
      + root in the bass (+6); third (-5), fifth (-4) or other tone (-7) in
        the bass otherwise, but +4 for any tone of an augmented or full
-       diminished-seventh chord (they repeat every 4 or 3 semitones); -2
-       more when the lowest string is not the lowest pitch
-     - one point per finger, -1.5 for a three-fret stretch
+       diminished-seventh chord; -2 more when the lowest string is not the
+       lowest pitch
+     - the cost of the best fingering (fingering.py), -1.5 for a three-fret
+       stretch
      - 5 per muted string between sounding strings, except the classic grip
        with the root on E6 and A5 muted (-0.5); -2 when a muted string lies
        under the barre
@@ -32,33 +38,52 @@ How a name's voicings are picked
      + 1 per open string in open position (all frets <= 3) with the root
        in the bass; with a fret of 4 an open string costs 3 unless it is the
        root in the bass; under higher frets an open root in the bass costs
-       2 (frets up to 7) or 6, any other open string 10
+       2 (frets up to 7) or 8, any other open string 10 (frets up to 7)
+       or 16
      + 5 when the shape is a well-known grip (TEMPLATES: the open E, A, C, G,
        D and F forms of each kind and the jazz grips, moved up the neck with
        the nut turned into a barre)
      + 1 when the lowest fret is played on the bass string with the root
      + 0.5 when an optional tone (the plain fifth, the ninth of 13) sounds
-4. Voicings are then chosen greedily by score.  Each pick lowers the score of
-   the remaining candidates that sit near its position on the neck (1.5 per
-   fret of closeness within three frets, at most 9 in all, open position
-   counting as fret 0) and of those that are the same grip with a string
-   added or taken away (-4), so that a name's voicings spread up the neck.
+   Fallbacks lose 1000, last resorts 2000, so they are taken only when a
+   name has no good voicing left for a line.
+4. The forms a guitarist looks for come first, at their lowest good
+   placement (forms.py): the textbook open chords, the jazz drop grips of
+   maj7, 7, m7, 6 and m6 with the root on E6 and on A5, and the E- and
+   A-shape barres of major, m, 7 and m7.  The rest are chosen greedily by
+   score.  Each pick lowers the score of the remaining candidates that sit
+   near its position on the neck (1.5 per fret of closeness within three
+   frets, at most 9 in all, open position counting as fret 0) and of those
+   that are nearly the same grip: one string added or left out (-30), one
+   string at another fret (-12), strings added or taken away (-4).
+   A name with three or more lines keeps its last free line for a form whose
+   lowest fret lies between 5 and 9 until it has one (a bass other than the
+   root is accepted for it).  A form above fret 12 is taken only once the
+   same grip an octave lower is in, when that one is good.
    A voicing that reads the same as one of the name's fixed lines is never
-   generated again.  Names with fixed lines have quotas: the number of generated
-   voicings that must sort before, between and after the fixed lines follows
-   from the fixed lines' indices, and a candidate is only taken while its
-   slot has room.
+   generated again.  Names with fixed lines have quotas: the number of
+   generated voicings that must sort before, between and after the fixed
+   lines follows from the fixed lines' indices, and a candidate is only
+   taken while its slot has room.
 5. Each root's block is sorted by the lines' character codes, which puts the
    names in kind order and a name's voicings in order of their fret text.
 
 Run without arguments to write the file, or with --check FILE to check an
-existing file only.  Exit status 0 means every rule holds.
+existing file only.  Exit status 0 means every rule holds.  --report FILE
+prints the figures a guitarist would judge a catalogue by (awkward voicings,
+textbook chords, barres, jazz grips, forms at frets 5 to 9, first positions,
+near duplicates, octave copies); --lines adds every line with the cost of its
+best fingering and the fingers it uses (1 index to 4 little, "." none).
 """
 
 import argparse
 import itertools
 import os
 import sys
+
+from fingering import BASS_NOT_ROOT, best_fingering, musical_oddity
+from forms import BARRES, DROPS, TEXTBOOK, is_sub_grip, placements
+from forms import parse as parse_shape
 
 OPEN_MIDI = (40, 45, 50, 55, 59, 64)  # E6 A5 D4 G3 B2 e1
 MAX_FRET = 14                         # generated lines stay below fret 15
@@ -195,7 +220,10 @@ TEMPLATES = {
 
 SPREAD_WEIGHT = 1.5    # score lost per fret of closeness to a chosen voicing
 CROWD_CAP = 9.0        # most score a crowded neck position can cost
-SIMILAR_PENALTY = 4.0  # score lost by the same grip with a string more/less
+SIMILAR_PENALTY = 4.0  # score lost by the same grip with strings more/less
+NEAR_DUPLICATE_PENALTY = 30.0  # ... with just one string added or left out
+MOVED_STRING_PENALTY = 12.0  # ... with one string at another fret
+AWKWARD_PENALTY = 1000.0  # score lost by a voicing a player would replace
 
 
 class RuleError(Exception):
@@ -279,7 +307,12 @@ def interval_mask(intervals, root_pc):
 # ---------------------------------------------------------------- playing
 
 def fingers_needed(frets):
-    """Fingers a hand needs, or None when the barre would cross an open string."""
+    """Fingers a hand needs, or None when the barre would cross an open string.
+
+    Five or six fretted strings take an index barre at the lowest fret; a run
+    of adjacent strings at the highest fret, the bass string not among them,
+    takes one more finger lying flat.
+    """
     fretted = [i for i, f in enumerate(frets) if f > 0]
     if len(fretted) <= 4:
         return len(fretted)
@@ -288,7 +321,21 @@ def fingers_needed(frets):
     lo, hi = min(at_low), max(at_low)
     if any(frets[i] == 0 for i in range(lo, hi + 1)):
         return None
-    return 1 + sum(1 for i in fretted if frets[i] > low)
+    above = [i for i in fretted if frets[i] > low]
+    if not above:
+        return 1
+    return 1 + len(above) - max(0, longest_top_run(frets) - 1)
+
+
+def longest_top_run(frets):
+    """Longest run of adjacent strings at the highest fret, bass excluded."""
+    top = max(frets)
+    bass = min(i for i, f in enumerate(frets) if f >= 0)
+    best = run = 0
+    for i, f in enumerate(frets):
+        run = run + 1 if f == top and i != bass else 0
+        best = max(best, run)
+    return best
 
 
 def playable(frets):
@@ -413,8 +460,8 @@ def score_voicing(frets, root_pc, kind_index, templates):
     if pitches[0] != bass:
         score -= 2
 
-    fingers = fingers_needed(frets)
-    score -= fingers
+    fingering = best_fingering(frets)
+    score -= fingering[0] if fingering else 6.0
     fretted = [f for f in frets if f > 0]
     low = min(fretted)
     if max(fretted) - low == 3:
@@ -449,9 +496,9 @@ def score_voicing(frets, root_pc, kind_index, templates):
         elif top == 4:
             score -= 0 if root_bass else 3
         elif root_bass:
-            score -= 2 if top <= 7 else 6
+            score -= 2 if top <= 7 else 8
         else:
-            score -= 10
+            score -= 10 if top <= 7 else 16
 
     if frets in templates:
         score += 5
@@ -497,7 +544,7 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
     required_mask = interval_mask(required, root_pc)
     templates = template_shapes(KINDS[kind_index][0], root_pc)
     fixed_readings = {read_frets(text) for text in fixed_texts}
-    cands = []
+    cands = {}
     for mask, shapes in by_mask.items():
         if mask & ~allowed_mask or mask & required_mask != required_mask:
             continue
@@ -505,41 +552,104 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
             if frets in fixed_readings:
                 continue
             text = format_frets(frets)
-            slot = sum(1 for t in fixed_texts if t < text)
-            cands.append([score_voicing(frets, root_pc, kind_index, templates),
-                          text, frets, slot, position(frets)])
-    cands.sort(key=lambda c: (-c[0], c[1]))
+            why = awkwardness(frets, root_pc, kind_index)
+            grade = 2 if why is None else 1 if why == BASS_NOT_ROOT else 0
+            score = score_voicing(frets, root_pc, kind_index, templates)
+            cands[frets] = Candidate(
+                score - AWKWARD_PENALTY * (2 - grade), text, frets,
+                sum(1 for t in fixed_texts if t < text), position(frets), grade)
 
+    pins = pinned_forms(name, root_pc, kind_index, cands)
     chosen = []
+    held = set(fixed_readings)
     room = list(slots)
-    penalty = [0.0] * len(cands)
-    crowd = [0.0] * len(cands)
-    taken = [False] * len(cands)
-    for _ in range(sum(slots)):
-        best = None
-        for i, c in enumerate(cands):
-            if taken[i] or room[c[3]] == 0:
-                continue
-            value = c[0] - penalty[i] - crowd[i]
-            if best is None or value > best[0] or \
-                    (value == best[0] and c[1] < cands[best[1]][1]):
-                best = (value, i)
-        if best is None:
+    need_middle = count >= 3 and not any(is_five_to_nine(f) for f in held)
+    # A fixed line counts as a grip already taken, though only lightly: a
+    # name's slots around its fixed lines leave few other choices.
+    for c in cands.values():
+        c.penalty += SIMILAR_PENALTY * sum(
+            similar(c.frets, f) for f in fixed_readings)
+
+    def open_to(c, middle_only, grade):
+        if c.frets in held or room[c.slot] == 0 or c.grade < grade:
+            return False
+        if middle_only and not is_five_to_nine(c.frets):
+            return False
+        return not orphan_copy(c.frets, cands, held)
+
+    for left in range(sum(slots), 0, -1):
+        pick = None
+        middle = need_middle and left == 1
+        # A form at frets 5 to 9 is worth a bass other than the root, but
+        # never a voicing no hand can hold.
+        for middle_only, grade in ((middle, 2), (middle, 1), (False, 2),
+                                   (False, 1), (False, 0)):
+            pick = next((cands[f] for f in pins
+                         if open_to(cands[f], middle_only, grade)), None)
+            if pick is None:
+                pool = [c for c in cands.values()
+                        if open_to(c, middle_only, grade)]
+                if pool:
+                    # the best value, ties to the lower fret text
+                    best = max(c.value() for c in pool)
+                    pick = min((c for c in pool if c.value() == best),
+                               key=lambda c: c.text)
+            if pick is not None:
+                break
+        if pick is None:
             raise RuleError("%s: not enough voicings for its slots" % name)
-        i = best[1]
-        taken[i] = True
-        room[cands[i][3]] -= 1
-        chosen.append(cands[i][1])
-        pick_frets, pick_pos = cands[i][2], cands[i][4]
-        for j, c in enumerate(cands):
-            if taken[j]:
+        held.add(pick.frets)
+        room[pick.slot] -= 1
+        chosen.append(pick.text)
+        if is_five_to_nine(pick.frets):
+            need_middle = False
+        for c in cands.values():
+            if c.frets in held:
                 continue
-            distance = abs(c[4] - pick_pos)
-            crowd[j] = min(CROWD_CAP,
-                           crowd[j] + SPREAD_WEIGHT * max(0, 3 - distance))
-            if similar(c[2], pick_frets):
-                penalty[j] += SIMILAR_PENALTY
+            distance = abs(c.position - pick.position)
+            c.crowd = min(CROWD_CAP, c.crowd + SPREAD_WEIGHT * max(0, 3 - distance))
+            if near_duplicates(c.frets, pick.frets):
+                c.penalty += NEAR_DUPLICATE_PENALTY
+            elif sum(a != b for a, b in zip(c.frets, pick.frets)) == 1:
+                c.penalty += MOVED_STRING_PENALTY
+            elif similar(c.frets, pick.frets):
+                c.penalty += SIMILAR_PENALTY
     return chosen
+
+
+class Candidate:
+    """One voicing a name may take, with what choosing others costs it."""
+
+    def __init__(self, score, text, frets, slot, position, grade):
+        self.score, self.text, self.frets = score, text, frets
+        self.slot, self.position, self.grade = slot, position, grade
+        self.penalty = self.crowd = 0.0
+
+    def value(self):
+        return self.score - self.penalty - self.crowd
+
+
+def pinned_forms(name, root_pc, kind_index, cands):
+    """The name's expected forms a guitarist looks for first, in order:
+    textbook open chords, jazz grips, barres.  Each form is pinned at its
+    lowest placement our rules allow."""
+    forms = expected_forms(name, root_pc, kind_index)
+    pins = []
+    for group in ("textbook", "drop", "barre"):
+        for places in forms[group]:
+            for frets in places:
+                if frets in cands and cands[frets].grade == 2:
+                    pins.append(frets)
+                    break
+    return pins
+
+
+def orphan_copy(frets, cands, held):
+    """A form above fret 12 whose allowed low octave is not yet chosen."""
+    if 0 in frets or min(f for f in frets if f > 0) < 12:
+        return False
+    low = tuple(f - 12 if f > 0 else f for f in frets)
+    return low not in held and low in cands and cands[low].grade == 2
 
 
 def generate():
@@ -566,8 +676,12 @@ def generate():
 
 # ---------------------------------------------------------------- checking
 
-def check_lines(lines):
-    """Raise RuleError naming the first broken rule; lines are 1..1008."""
+def check_lines(lines, hand_rules=True):
+    """Raise RuleError naming the first broken rule; lines are 1..1008.
+
+    hand_rules: also hold every generated line to the fingering model and
+    the four-string doubling rule (off to report on an older catalogue).
+    """
     if len(lines) != LINE_COUNT:
         raise RuleError("expected %d lines, found %d" % (LINE_COUNT, len(lines)))
     names = {name: (r, pc, k) for name, r, pc, k, _ in all_names()}
@@ -613,6 +727,9 @@ def check_lines(lines):
         if index not in FIXED_LINES:
             _, pc, k = names[name]
             problem = musical_problem(frets, pc, k)
+            why = awkwardness(tuple(frets), pc, k) if hand_rules else None
+            if problem is None and why is not None and why != BASS_NOT_ROOT:
+                problem = why
             if problem:
                 raise RuleError("%s: %s" % (where, problem))
         if line in seen and index not in duplicate_seconds:
@@ -687,6 +804,176 @@ def figures(lines):
     return "\n".join(out)
 
 
+# ---------------------------------------------------------------- report
+
+def allowed_voicing(frets, root_pc, kind_index):
+    """True when a voicing passes the musical rules, the fingering model and
+    the musical preferences."""
+    suffix, tones, _ = KINDS[kind_index]
+    return musical_problem(frets, root_pc, kind_index) is None and \
+        best_fingering(frets) is not None and \
+        musical_oddity(frets, root_pc, suffix, tones) is None
+
+
+def awkwardness(frets, root_pc, kind_index):
+    """Why a player would replace this voicing, or None."""
+    if best_fingering(frets) is None:
+        return "no fingering obeys the hand rules"
+    suffix, tones, _ = KINDS[kind_index]
+    return musical_oddity(frets, root_pc, suffix, tones)
+
+
+def expected_forms(name, root_pc, kind_index):
+    """The name's textbook, barre and jazz forms: {group: [placements]}."""
+    suffix = KINDS[kind_index][0]
+    out = {"textbook": [], "barre": [], "drop": []}
+    for n, text in TEXTBOOK:
+        if n == name:
+            out["textbook"].append([parse_shape(text)])
+    for k, shape_root, text in BARRES:
+        if k == suffix:
+            out["barre"].append(placements(text, shape_root, root_pc))
+    for k, shape_root, text in DROPS:
+        if k == suffix:
+            out["drop"].append(placements(text, shape_root, root_pc))
+    return out
+
+
+def is_five_to_nine(frets):
+    """A form whose lowest fretted note lies between frets 5 and 9."""
+    fretted = [f for f in frets if f > 0]
+    return bool(fretted) and 5 <= min(fretted) <= 9
+
+
+def near_duplicates(a, b):
+    """The same grip with one string added or left out."""
+    differ = [s for s in range(6) if a[s] != b[s]]
+    return len(differ) == 1 and min(a[differ[0]], b[differ[0]]) < 0
+
+
+def first_position(name, root_pc, kind_index):
+    """The form a tutor shows first for a name, or None when our rules
+    allow none: the textbook open chord, else the lowest allowed placement
+    of the name's barre and jazz grips, else of its well-known grips."""
+    forms = expected_forms(name, root_pc, kind_index)
+    if forms["textbook"]:
+        return forms["textbook"][0][0]
+    for shapes in ([f for group in forms["barre"] + forms["drop"] for f in group],
+                   sorted(template_shapes(KINDS[kind_index][0], root_pc))):
+        shapes = [f for f in shapes if allowed_voicing(f, root_pc, kind_index)]
+        if shapes:
+            return min(shapes, key=lambda f: (min(x for x in f if x > 0), f))
+    return None
+
+
+def report(lines, list_lines=False):
+    """The figures a guitarist judges the catalogue by, as printable text."""
+    names = {name: (pc, k) for name, _, pc, k, _ in all_names()}
+    by_name = {}
+    for index, line in enumerate(lines, start=1):
+        by_name.setdefault(line[:NAME_WIDTH].rstrip(), []).append(
+            (index, read_frets(line[NAME_WIDTH:])))
+    out = []
+    awkward = {}
+    costs = []
+    listing = []
+    for index, line in enumerate(lines, start=1):
+        pc, k = names[line[:NAME_WIDTH].rstrip()]
+        frets = read_frets(line[NAME_WIDTH:])
+        fingering = best_fingering(frets)
+        why = None if index in FIXED_LINES else awkwardness(frets, pc, k)
+        if why:
+            awkward.setdefault(why, []).append(index)
+        if fingering and index not in FIXED_LINES:
+            costs.append(fingering[0])
+        listing.append("%4d %s  cost %s%s" % (
+            index, line, "-" if fingering is None else "%.1f" % fingering[0],
+            "  fingers " + "".join(str(f) if f else "." for f in fingering[1])
+            if fingering else "", ) + ("  (%s)" % why if why else ""))
+    high_open = sum(1 for index, line in enumerate(lines, start=1)
+                    if index not in FIXED_LINES and
+                    0 in read_frets(line[NAME_WIDTH:]) and
+                    max(read_frets(line[NAME_WIDTH:])) >= 8)
+    total = sum(len(v) for v in awkward.values())
+    out.append("awkward voicings: %d of %d" % (total, LINE_COUNT - len(FIXED_LINES)))
+    for why, idx in sorted(awkward.items()):
+        out.append("  %s: %d (lines %s)" % (why, len(idx), " ".join(map(str, idx[:12]))
+                                             + (" ..." if len(idx) > 12 else "")))
+    out.append("mean fingering cost: %.2f" % (sum(costs) / max(1, len(costs))))
+    out.append("open strings ringing under a fret of 8 or more: %d lines" % high_open)
+
+    tally = {"textbook": [0, 0, []], "barre": [0, 0, []], "drop": [0, 0, []]}
+    family = 0
+    family_missing = []
+    thin = []
+    first = [0, 0, []]
+    duplicates = 0
+    orphans = []
+    for name, (pc, k) in names.items():
+        have = [f for _, f in by_name.get(name, [])]
+        forms = expected_forms(name, pc, k)
+        for group, wanted in forms.items():
+            for places in wanted:
+                tally[group][1] += 1
+                if any(p in have for p in places):
+                    tally[group][0] += 1
+                else:
+                    tally[group][2].append("%s %s" % (name, format_frets(places[0]).strip()))
+                if group == "barre":
+                    if any(is_sub_grip(f, p) and pitch_bass(f) % 12 == pc
+                           for f in have for p in places):
+                        family += 1
+                    else:
+                        family_missing.append(
+                            "%s %s" % (name, format_frets(places[0]).strip()))
+        if len(have) >= 3 and not any(is_five_to_nine(f) for f in have):
+            thin.append(name)
+        fp = first_position(name, pc, k)
+        if fp is not None:
+            first[1] += 1
+            if fp in have:
+                first[0] += 1
+            else:
+                first[2].append(name)
+        for a, b in itertools.combinations(have, 2):
+            duplicates += near_duplicates(a, b)
+        for index, f in by_name.get(name, []):
+            if index in FIXED_LINES:
+                continue
+            if 0 not in f and min(x for x in f if x > 0) >= 12:
+                low = tuple(x - 12 if x > 0 else x for x in f)
+                if low not in have and allowed_voicing(low, pc, k):
+                    orphans.append(name)
+    labels = (("textbook", "textbook open chords"),
+              ("barre", "E/A-shape barres (major, m, 7, m7)"),
+              ("drop", "jazz drop grips (maj7, 7, m7, 6, m6 on E6 and A5)"))
+    for group, label in labels:
+        have, want, missing = tally[group]
+        out.append("%s: %d of %d" % (label, have, want))
+        if missing:
+            out.append("  missing: " + ", ".join(missing[:30])
+                       + (" ..." if len(missing) > 30 else ""))
+    out.append("E/A-shape barres, the barre or its grip with strings left out: "
+               "%d of %d" % (family, tally["barre"][1]))
+    if family_missing:
+        out.append("  missing: " + ", ".join(family_missing))
+    out.append("names with 3 or more lines and no form at frets 5 to 9: %d%s"
+               % (len(thin), (" (" + ", ".join(thin) + ")") if thin else ""))
+    out.append("first positions present: %d of %d" % (first[0], first[1]))
+    out.append("near-duplicate pairs in a name (one string added or left out): %d"
+               % duplicates)
+    out.append("octave copies above fret 12 whose low form is missing: %d%s"
+               % (len(orphans), (" (" + ", ".join(orphans) + ")") if orphans else ""))
+    if list_lines:
+        out.append("")
+        out += listing
+    return "\n".join(out)
+
+
+def pitch_bass(frets):
+    return min(OPEN_MIDI[s] + frets[s] for s in range(6) if frets[s] >= 0)
+
+
 def main(argv=None):
     here = os.path.dirname(os.path.abspath(__file__))
     default_out = os.path.normpath(
@@ -696,8 +983,17 @@ def main(argv=None):
                         help="only check FILE, write nothing")
     parser.add_argument("--output", metavar="FILE", default=default_out,
                         help="where to write (default: %(default)s)")
+    parser.add_argument("--report", metavar="FILE",
+                        help="print how FILE fares as a guitarist judges it")
+    parser.add_argument("--lines", action="store_true",
+                        help="with --report: every line with its fingering cost")
     args = parser.parse_args(argv)
     try:
+        if args.report:
+            lines = read_file(args.report)
+            check_lines(lines, hand_rules=False)
+            print(report(lines, args.lines))
+            return 0
         if args.check:
             lines = read_file(args.check)
             check_lines(lines)

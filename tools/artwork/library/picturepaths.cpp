@@ -11,4 +11,9 @@ QStringList all()
     return paths;
 }
 
+QString ProgramIcon(int size)
+{
+    return QStringLiteral(":/pictures/program_%1.png").arg(size);
+}
+
 } // namespace PicturePaths

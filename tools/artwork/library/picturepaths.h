@@ -19,7 +19,10 @@ inline constexpr char Mail[] = ":/pictures/mail.png";
 inline constexpr char Exclamation[] = ":/pictures/exclamation.png";
 inline constexpr char ChordTemplate[] = ":/pictures/chord_template.png";
 
-// Every path above.
+// The program's icon at one of its sizes (16, 32, 48, 64, 128, 256 pixels).
+QString ProgramIcon(int size);
+
+// Every path above (the icon not included).
 QStringList all();
 
 } // namespace PicturePaths

@@ -61,6 +61,7 @@ private slots:
     void loadsWithSizeAndGround();
     void iconsShowLimeOnTransparentGround_data();
     void iconsShowLimeOnTransparentGround();
+    void programIconIsLimeOnBlackAtEverySize();
     void masksAreStrictlyBlackAndWhite();
     void mainMaskKeepsGuitarJoinedToWorkingArea();
     void mainMaskFollowsTheGuitarPicture();
@@ -121,6 +122,24 @@ void TestPictures::iconsShowLimeOnTransparentGround()
             if (icon.pixel(x, y) == 0xff00ff00)
                 ++lime;
     QVERIFY2(lime >= icon.width(), "too little lime to be seen");
+}
+
+void TestPictures::programIconIsLimeOnBlackAtEverySize()
+{
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = load(PicturePaths::ProgramIcon(size)).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QVERIFY(qAlpha(icon.pixel(0, 0)) < 128);  // a rounded square
+        int lime = 0;
+        int black = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                lime += icon.pixel(x, y) == 0xff00ff00;
+                black += icon.pixel(x, y) == 0xff000000;
+            }
+        // The guitar takes a good part of the square, even at 16 pixels.
+        QVERIFY2(lime >= size * size / 10 && black >= size * size / 2, qPrintable(QString::number(size)));
+    }
 }
 
 void TestPictures::masksAreStrictlyBlackAndWhite()

@@ -1,0 +1,70 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QFileInfo>
+
+namespace fretlore {
+
+namespace {
+
+// Qt's own options, taken by the application object from the same command
+// line: those with a value, then those without.
+constexpr const char* kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                           "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
+                                           "qwindowicon", "name", "style", "stylesheet", "session", "qmljsdebugger"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QCommandLineOption Hidden(QCommandLineOption option)
+{
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+} // namespace
+
+std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("%1: a guitar chord reference. Browse 1008 chord voicings, see them on a fretboard, "
+                       "find chords by name or by fingering, and hear them strummed.\n\n"
+                       "Qt's standard options (-platform, -display, -style, -reverse, ...) are passed on to Qt.")
+            .arg(QGuiApplication::applicationDisplayName()));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and exits."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : kQtValueOptions)
+        parser.addOption(Hidden(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"))));
+    for (const char* name : kQtFlagOptions)
+        parser.addOption(Hidden(QCommandLineOption(QLatin1String(name))));
+
+    const QString program = arguments.isEmpty() ? QCoreApplication::applicationName()
+                                                : QFileInfo(arguments.first()).fileName();
+    if (!parser.parse(arguments)) {
+        err << program << ": " << parser.errorText() << '\n'
+            << "Try '" << program << " --help' for more information.\n";
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the parser cannot name the program itself.
+        out << parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << program << ": unexpected argument '" << parser.positionalArguments().first() << "'\n"
+            << "Try '" << program << " --help' for more information.\n";
+        return 2;
+    }
+    return std::nullopt;
+}
+
+} // namespace fretlore

@@ -1,0 +1,217 @@
+// Holds every generated catalogue voicing to the hand rules a guitar teacher
+// would apply, with a fingering search of its own, and looks up the textbook
+// open chords under their names.
+#include "catalogue/ChordCatalogue.h"
+#include "catalogue/ChordEntry.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <string>
+
+using namespace fretlore;
+using Frets = std::array<int, 6>;
+
+namespace {
+
+constexpr std::array<int, 6> kOpenPitch = {40, 45, 50, 55, 59, 64};  // E6 A5 D4 G3 B2 e1
+
+// Lines written by hand; they keep their voicings whatever the hand rules say.
+const std::set<int> kFixedLines = {1,   2,   3,   4,   5,   6,   7,   8,    9,    10,   11,  89,
+                                   404, 842, 855, 887, 888, 974, 1002, 1003, 1004, 1005, 1008};
+
+int bassString(const Frets& f)
+{
+    for (int s = 0; s < 6; ++s)
+        if (f[s] >= 0)
+            return s;
+    return -1;
+}
+
+// Whether one finger per fretted string (finger[s] in 1..4, 0 where nothing
+// is pressed) is a fingering a teacher accepts.
+bool acceptable(const Frets& f, const std::array<int, 6>& finger)
+{
+    std::array<int, 5> fret{};       // fret of each finger, 0 when unused
+    std::array<int, 5> first{}, last{};  // strings each finger covers
+    first.fill(6);
+    last.fill(-1);
+    int top = 0;
+    for (int s = 0; s < 6; ++s) {
+        top = std::max(top, f[s]);
+        const int n = finger[s];
+        if (n == 0)
+            continue;
+        if (fret[n] != 0 && fret[n] != f[s])
+            return false;  // one finger, one fret
+        fret[n] = f[s];
+        first[n] = std::min(first[n], s);
+        last[n] = std::max(last[n], s);
+    }
+    const int bass = bassString(f);
+    for (int n = 1; n <= 4; ++n) {
+        if (fret[n] == 0 || first[n] == last[n])
+            continue;
+        if (n == 2)
+            return false;
+        for (int s = first[n]; s <= last[n]; ++s) {
+            if (n == 1 && (f[s] < fret[n] || (f[s] == fret[n] && finger[s] != 1)))
+                return false;  // the barre would sound an open, muted or lower string
+            if (n > 2 && (finger[s] != n || fret[n] != top || s == bass))
+                return false;  // a partial barre: adjacent strings at the top fret, not the bass
+        }
+    }
+    int lead = 0;
+    for (int a = 1; a <= 4; ++a) {
+        if (fret[a] == 0)
+            continue;
+        if (lead == 0)
+            lead = a;
+        for (int b = a + 1; b <= 4; ++b)
+            if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > b - a + 1))
+                return false;
+    }
+    for (int s = 0; s < first[lead]; ++s)
+        if (f[s] > 0 && f[s] - fret[lead] >= 3)
+            return false;  // a reach of three frets towards the bass
+    if (last[1] > first[1] && bass < first[1]) {
+        bool below = false, above = false;
+        for (int s = 0; s < 6; ++s) {
+            below = below || (finger[s] > 1 && s < first[1]);
+            above = above || (finger[s] > 1 && s > last[1]);
+        }
+        if (below && above)
+            return false;  // fingers on both sides of a barre that misses the bass
+    }
+    return true;
+}
+
+// Why no hand holds the voicing; empty when some fingering does.
+std::string handFault(const Frets& f)
+{
+    const int bass = bassString(f);
+    int treble = bass;
+    for (int s = 0; s < 6; ++s)
+        if (f[s] >= 0)
+            treble = s;
+    for (int s = bass + 1; s < treble; ++s)
+        if (f[s] < 0 && f[s - 1] <= 0 && f[s + 1] <= 0)
+            return "a muted string no fretting finger can damp";
+    std::array<int, 6> finger{};
+    // Count through every finger choice for the fretted strings, base 4.
+    int fretted = 0;
+    for (int v : f)
+        fretted += v > 0;
+    int choices = 1;
+    for (int i = 0; i < fretted; ++i)
+        choices *= 4;
+    for (int code = 0; code < choices; ++code) {
+        int rest = code;
+        for (int s = 0; s < 6; ++s) {
+            finger[s] = 0;
+            if (f[s] > 0) {
+                finger[s] = rest % 4 + 1;
+                rest /= 4;
+            }
+        }
+        if (acceptable(f, finger))
+            return {};
+    }
+    return "no fingering keeps to the hand rules";
+}
+
+// A four-string voicing that sounds its third or its seventh twice (every
+// tone it sounds is a chord tone, so a minor or major third or seventh above
+// the root is the chord's own).
+bool doublesThirdOrSeventh(const Frets& f, int rootPc)
+{
+    int strings = 0;
+    std::array<int, 12> count{};
+    for (int s = 0; s < 6; ++s) {
+        if (f[s] < 0)
+            continue;
+        ++strings;
+        ++count[size_t((kOpenPitch[s] + f[s] - rootPc + 120) % 12)];
+    }
+    return strings == 4 && (count[3] > 1 || count[4] > 1 || count[10] > 1 || count[11] > 1);
+}
+
+int rootOf(const QString& name)
+{
+    static const char* const roots[] = {"C#(Db)", "D#(Eb)", "F#(Gb)", "G#(Ab)", "A#", "C", "D", "E", "F", "G", "A", "B"};
+    static const int pcs[] = {1, 3, 6, 8, 10, 0, 2, 4, 5, 7, 9, 11};
+    for (size_t i = 0; i < std::size(roots); ++i)
+        if (name.startsWith(QLatin1String(roots[i])))
+            return pcs[i];
+    return -1;
+}
+
+} // namespace
+
+TEST(Playability, EveryGeneratedVoicingHasAFingeringAndNoDoubledThirdOrSeventh)
+{
+    const QStringList lines = ChordCatalogue();
+    int checked = 0;
+    for (int i = 1; i < lines.size(); ++i) {
+        if (kFixedLines.count(i))
+            continue;
+        const auto entry = ReadChordEntry(lines[i]);
+        ASSERT_TRUE(entry);
+        ++checked;
+        EXPECT_EQ(handFault(entry->Frets), "") << "line " << i << " \"" << lines[i].toStdString() << "\"";
+        EXPECT_FALSE(doublesThirdOrSeventh(entry->Frets, rootOf(entry->Name))) << "line " << i;
+    }
+    EXPECT_EQ(checked, 1008 - int(kFixedLines.size()));
+}
+
+TEST(Playability, TheHandRulesTellGoodGripsFromAwkwardOnes)
+{
+    EXPECT_EQ(handFault({3, 5, 5, 4, 3, 3}), "");     // E-shape barre
+    EXPECT_EQ(handFault({-1, 3, 5, 5, 5, 3}), "");    // A-shape barre, ring finger across three strings
+    EXPECT_EQ(handFault({-1, 2, 1, 2, 2, 2}), "");    // B7/9: a ring barre at the top fret
+    EXPECT_EQ(handFault({3, -1, 4, 4, 3, -1}), "");   // jazz grip, the bass finger damps A5
+    EXPECT_NE(handFault({4, 3, 1, 1, 1, 4}), "");     // fingers on both sides of a barre missing the bass
+    EXPECT_NE(handFault({8, -1, 8, 9, 9, 10}), "");   // a barre would sound the muted A5
+    EXPECT_NE(handFault({8, 7, 5, 5, 5, 5}), "");     // three frets back towards the bass
+    EXPECT_NE(handFault({0, -1, 0, 1, 0, -1}), "");   // muted A5 between open strings
+    EXPECT_NE(handFault({3, 3, 2, 0, 1, 3}), "");     // five fingers
+    EXPECT_TRUE(doublesThirdOrSeventh({-1, 3, 2, 3, 5, -1}, 0));  // C7 with E twice in four strings
+    EXPECT_FALSE(doublesThirdOrSeventh({-1, 3, 5, 3, 5, -1}, 0));
+}
+
+TEST(Playability, TheTextbookOpenChordsStandUnderTheirNames)
+{
+    // C x 3 2 0 1 0 cannot be among them: every C line is written by hand.
+    const struct {
+        const char* name;
+        Frets frets;
+    } textbook[] = {
+        {"D", {-1, -1, 0, 2, 3, 2}},     {"E", {0, 2, 2, 1, 0, 0}},       {"G", {3, 2, 0, 0, 0, 3}},
+        {"A", {-1, 0, 2, 2, 2, 0}},      {"Am", {-1, 0, 2, 2, 1, 0}},     {"Dm", {-1, -1, 0, 2, 3, 1}},
+        {"Em", {0, 2, 2, 0, 0, 0}},      {"C7", {-1, 3, 2, 3, 1, 0}},     {"D7", {-1, -1, 0, 2, 1, 2}},
+        {"E7", {0, 2, 0, 1, 0, 0}},      {"G7", {3, 2, 0, 0, 0, 1}},      {"A7", {-1, 0, 2, 0, 2, 0}},
+        {"B7", {-1, 2, 1, 2, 0, 2}},     {"Am7", {-1, 0, 2, 0, 1, 0}},    {"Dm7", {-1, -1, 0, 2, 1, 1}},
+        {"Em7", {0, 2, 0, 0, 0, 0}},     {"Bm7", {-1, 2, 0, 2, 0, 2}},    {"Cmaj7", {-1, 3, 2, 0, 0, 0}},
+        {"Dmaj7", {-1, -1, 0, 2, 2, 2}}, {"Emaj7", {0, 2, 1, 1, 0, 0}},   {"Fmaj7", {-1, -1, 3, 2, 1, 0}},
+        {"Gmaj7", {3, 2, 0, 0, 0, 2}},   {"Amaj7", {-1, 0, 2, 1, 2, 0}},  {"C6", {-1, 3, 2, 2, 1, 0}},
+        {"D6", {-1, -1, 0, 2, 0, 2}},    {"E6", {0, 2, 2, 1, 2, 0}},      {"G6", {3, 2, 0, 0, 0, 0}},
+        {"A6", {-1, 0, 2, 2, 2, 2}},     {"Am6", {-1, 0, 2, 2, 1, 2}},    {"Dm6", {-1, -1, 0, 2, 0, 1}},
+        {"Em6", {0, 2, 2, 0, 2, 0}},     {"Adim", {-1, 0, 1, 2, 1, 2}},   {"Ddim", {-1, -1, 0, 1, 0, 1}},
+        {"A7/9", {-1, 0, 2, 4, 2, 3}},   {"B7/9", {-1, 2, 1, 2, 2, 2}},   {"C7/9", {-1, 3, 2, 3, 3, 3}},
+        {"E7/9", {0, 2, 0, 1, 0, 2}},    {"G7/9", {3, -1, 0, 2, 0, 1}},   {"Am/maj7", {-1, 0, 2, 1, 1, 0}},
+        {"Dm/maj7", {-1, -1, 0, 2, 2, 1}}, {"Em/maj7", {0, 2, 1, 0, 0, 0}}, {"C5+", {-1, 3, 2, 1, 1, 0}},
+        {"E5+", {0, 3, 2, 1, 1, 0}},
+    };
+    const QStringList lines = ChordCatalogue();
+    for (const auto& chord : textbook) {
+        const bool present = std::any_of(lines.begin() + 1, lines.end(), [&](const QString& line) {
+            const auto entry = ReadChordEntry(line);
+            return entry && entry->Name == QLatin1String(chord.name) && entry->Frets == chord.frets;
+        });
+        EXPECT_TRUE(present) << chord.name;
+    }
+}

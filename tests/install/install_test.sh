@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR under /usr and checks it as a
+# desktop would see it: every file in place, the desktop entry and the
+# metadata valid, the installed command answering --version and --help
+# without a display, and the installed program starting on a virtual display
+# with its window class and icon, then playing a chord from its installed mid
+# folder and sound font without an error box.
+# Usage: install_test.sh BUILD_DIR WITH_CHORDS(0|1)
+set -uo pipefail
+build=$1
+with_chords=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/xvfb-lib.sh"
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${app:-}" 2>/dev/null
+  [ -n "${pulse:-}" ] && pulseaudio --kill 2>/dev/null
+  xvfb_stop
+  rm -rf "$work"
+}
+trap cleanup EXIT
+root=$work/root
+id=org.fretlore.FretlorePro
+
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 \
+  && pass "cmake --install into DESTDIR" || { cat "$work/install.log"; fail "cmake --install"; exit 1; }
+
+# The tree.
+expected=(usr/bin/fretlore usr/lib/fretlore/fretlore usr/lib/fretlore/mid/6-00.mid usr/lib/fretlore/mid/1-24.mid
+          usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
+          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/fretlore.1)
+[ "$with_chords" = 1 ] && expected+=(usr/bin/fretlore-chords usr/share/man/man1/fretlore-chords.1)
+for size in 16 32 48 64 128 256; do expected+=(usr/share/icons/hicolor/${size}x${size}/apps/$id.png); done
+missing=0
+for f in "${expected[@]}"; do [ -e "$root/$f" ] || { fail "missing $f"; missing=1; }; done
+[ $missing = 0 ] && pass "all ${#expected[@]} expected files installed"
+[ "$(ls "$root/usr/lib/fretlore/mid" | wc -l)" = 150 ] && pass "150 MIDI files beside the program" || fail "mid folder incomplete"
+[ "$(readlink "$root/usr/bin/fretlore")" = ../lib/fretlore/fretlore ] && pass "bin/fretlore links to the program" \
+  || fail "bin/fretlore is $(readlink "$root/usr/bin/fretlore")"
+for size in 16 32 48 64 128 256; do
+  got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" 2>/dev/null)
+  [ "$got" = "${size}x${size}" ] || fail "icon ${size}x${size} is $got"
+done
+
+desktop-file-validate "$root/usr/share/applications/$id.desktop" >"$work/validate.log" 2>&1 \
+  && ! grep -q error "$work/validate.log" && pass "desktop entry valid" || { cat "$work/validate.log"; fail "desktop entry"; }
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 \
+  && pass "metainfo valid" || { cat "$work/appstream.log"; fail "metainfo"; }
+grep -qx "StartupWMClass=fretlore" "$root/usr/share/applications/$id.desktop" || fail "StartupWMClass is not fretlore"
+
+# The command line, with no display at all.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/fretlore" --version)
+[ $? = 0 ] && [[ "$version" =~ ^fretlore\ [0-9]+\.[0-9]+ ]] && pass "--version: $version" || fail "--version gave '$version'"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/fretlore" --help | grep -q -- "--version" \
+  && pass "--help without a display" || fail "--help"
+env -u DISPLAY "$root/usr/bin/fretlore" --no-such-option 2>/dev/null
+[ $? = 2 ] && pass "an unknown option ends with status 2" || fail "an unknown option is not refused"
+
+# The installed program on a virtual display, started through its link with
+# one of Qt's own options; a sound server so that playing can succeed.
+xvfb_start 1024x768 || exit 1
+export XDG_RUNTIME_DIR=$work HOME=$work
+null_sound_start "$work" && pulse=1
+"$root/usr/bin/fretlore" -platform xcb >"$work/log" 2>&1 &
+app=$!
+if splash=$(wait_for_window "Fretlore PRO" 165 480 15); then
+  pass "the installed program shows its splash"
+  read -r sid _ <<<"$splash"
+  class=$(xprop -id "$sid" WM_CLASS _NET_WM_ICON_NAME)
+  [[ "$class" == *'"fretlore", "fretlore"'* && "$class" == *'ICON_NAME(UTF8_STRING) = "Fretlore PRO"'* ]] \
+    && pass "window class fretlore, icon name Fretlore PRO" || fail "window class and icon name: $class"
+  icon=$(xprop -id "$sid" _NET_WM_ICON)
+  [[ "$icon" == *"Icon (16 x 16)"* ]] && pass "the window carries the icon" || fail "no window icon"
+else
+  fail "no splash"; cat "$work/log"; exit 1
+fi
+
+# Line 1 of the list, then the play icon: the strum opens six files from the
+# mid folder through the synthesizer; a missing file or sound font would
+# bring up the error box, a second window of that name.
+wait_main_window 15 || { fail "no main window"; exit 1; }
+xdotool mousemove $((252 + 460)) $((186 + 113 + 16 + 8)) click 1
+sleep 0.5
+xdotool mousemove $((252 + 439)) $((186 + 96)) click 1
+sleep 2
+windows=$(visible_windows "Fretlore PRO" | wc -l)
+kill -0 "$app" 2>/dev/null && [ "$windows" = 1 ] && pass "a chord plays without an error box" \
+  || { fail "after play: $windows windows, program $(kill -0 "$app" 2>/dev/null && echo running || echo gone)"; cat "$work/log"; }
+
+[ $failures = 0 ] && echo "install test: all checks passed"
+exit $((failures > 0))
