@@ -10,6 +10,7 @@
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
 #include "flat/TFlatSoundUnit.h"
+#include "platform/ApplicationMinimize.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
@@ -19,6 +20,7 @@
 #include "platform/ModulePath.h"
 #include "platform/ShapeControl.h"
 #include "platform/SpeedButton.h"
+#include "platform/TApplication.h"
 #include "platform/TColor.h"
 #include "platform/WindowRegion.h"
 #include "playback/StringPlayer.h"
@@ -62,7 +64,8 @@ const char* const kFretHint =
 } // namespace
 
 TForm1::TForm1(MediaSystem* media, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media),
+      minimize_(new ApplicationMinimize(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fretlore PRO"));
@@ -374,7 +377,6 @@ void TForm1::createControls()
 void TForm1::FormCreate(QObject*)
 {
     CloseAtOnce = false;
-    move(x() + 3000, y());
     SetWindowRgn(this, MaskToRegion(MainRgn->Picture()));
     TmpP->SetPicture(Chord->Picture());
     SavedCaption = windowTitle();
@@ -442,17 +444,30 @@ void TForm1::ChordMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, in
     if (!FormReady)
         return;
     const StringPlayerSet players = Players();
-    for (int k = 0; k < 6; ++k) {
-        const ToneMarker& m = ToneMarkers[size_t(k)];
-        if (!m.Shown)
-            continue;
-        if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
-            players[size_t(k)]->Open();
-            players[size_t(k)]->Play();
-        } else {
-            Chord->setCursor(Qt::ArrowCursor);
+    bool played = false;
+    TApplication::ReportErrors([&] {
+        for (int k = 0; k < 6; ++k) {
+            const ToneMarker& m = ToneMarkers[size_t(k)];
+            if (!m.Shown)
+                continue;
+            if (ToneDistance(m.X, m.Y, X, Y) < kToneReach) {
+                players[size_t(k)]->Open();
+                players[size_t(k)]->Play();
+                played = true;
+            } else {
+                Chord->setCursor(Qt::ArrowCursor);
+            }
         }
-    }
+    });
+    if (played)
+        TellNoSoundDevice();
+}
+
+void TForm1::TellNoSoundDevice()
+{
+    const QString notice = media_ ? media_->TakeNoDeviceNotice() : QString();
+    if (!notice.isEmpty())
+        TApplication::ShowException(notice);
 }
 
 void TForm1::SoundPClick(QObject*)
@@ -460,12 +475,13 @@ void TForm1::SoundPClick(QObject*)
     if (ListBox->currentRow() <= 0)
         return;
     Sound1->Play();
-    strum_->Start();
+    if (TApplication::ReportErrors([this] { strum_->Start(); }))
+        TellNoSoundDevice();
 }
 
 void TForm1::Timer1Timer(QObject*)
 {
-    strum_->Tick();
+    TApplication::ReportErrors([this] { strum_->Tick(); });
 }
 
 void TForm1::Edit1Change(QObject*)
@@ -568,7 +584,7 @@ void TForm1::Label9MouseMove(QObject* Sender, Qt::KeyboardModifiers, int, int)
 
 void TForm1::Label9Click(QObject*)
 {
-    showMinimized();
+    minimize_->Minimize();  // every visible window of the program, back together
 }
 
 void TForm1::Label10MouseUp(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int, int)

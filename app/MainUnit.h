@@ -13,6 +13,7 @@
 
 namespace fretlore {
 
+class ApplicationMinimize;
 class ImageControl;
 class LabelControl;
 class ListBoxControl;
@@ -95,8 +96,9 @@ public:
     bool FormReady = false;
     bool CloseAtOnce = false;
 
-    // Runs once while the window is created: parks it off screen, cuts it to
-    // its mask, keeps the blank diagram and sets the state above.
+    // Runs once while the window is created: cuts it to its mask, keeps the
+    // blank diagram and sets the state above. The window is shown later, by
+    // the splash when it goes, at its designed place (252, 186).
     void FormCreate(QObject* Sender);
 
     // Shows the selected line: draws the voicing, names the chord, records
@@ -156,6 +158,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The fret edit of string k (1 = e1 ... 6 = E6), found by its composed name "Estr" k.
     TFlatEdit* FretEdit(int k) const;
+    // The first time a tone or a strum plays without a sound device: says so
+    // in the error report, once; the program plays on silently.
+    void TellNoSoundDevice();
     // SearchSweep on the list with the progress bar; selects and shows a hit, or reports none.
     void RunSearchSweep(const LineTest& test);
 
@@ -163,6 +168,7 @@ private:
     std::unique_ptr<StrumSequencer> strum_;
     QPoint dragOffset_;  // the guitar's grip while the window follows the mouse by itself
     bool dragging_ = false;
+    ApplicationMinimize* minimize_;
 };
 
 } // namespace fretlore

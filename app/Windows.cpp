@@ -5,7 +5,7 @@
 namespace fretlore {
 
 Windows::Windows(bool tryDevice)
-    : Media(tryDevice, QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred),
+    : Media(tryDevice, QString(), MidiDevice::Loading::Deferred),
       Form1(&Media),
       Credits(&Form1),
       Splash(Form1.SplashRgn->Picture(), &Form1),

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramIdentity.h"
 #include "app/Windows.h"
+#include "platform/DisplayPlatform.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/TApplication.h"
@@ -27,14 +28,14 @@ int main(int argc, char* argv[])
 {
     if (const std::optional<int> status = AnswerBeforeStart(argc, argv))
         return *status;
+    fretlore::ChooseDisplayPlatform();
     fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
     fretlore::TApplication app(argc, argv);
     fretlore::ShowProgramIcon();
     fretlore::InstallFontSubstitutes();
     fontConfig.Wait();
 
-    fretlore::Windows windows;
+    fretlore::Windows windows;  // the main window shows when the splash goes
     fretlore::NameWindowIcons();
-    windows.Form1.show();  // parked off screen until the splash goes
     return fretlore::TApplication::exec();
 }

@@ -30,17 +30,17 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
         return false;
     }
 
-    MediaSystem media(true, QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+    MediaSystem media(true, QString(), MidiDevice::Loading::Deferred);
     media.Output().SetReportNoDevice(false);  // said below, once
     media.Start();
-    std::string reason;
-    if (media.Output().WaitForSink(&reason) != AudioOutput::Sink::Device) {
-        *error = QStringLiteral("no sound device (%1)").arg(QString::fromStdString(reason));
+    if (media.Output().WaitForSink() != AudioOutput::Sink::Device) {
+        const char* problem = media.Output().DeviceProblem();
+        *error = QStringLiteral("no sound device (%1)").arg(QString::fromLocal8Bit(problem ? problem : "none tried"));
         return false;
     }
     if (!media.Midi().HasSoundFont()) {
-        *error = QStringLiteral("no sound: the sound font %1 did not load")
-                     .arg(QString::fromLatin1(MidiDevice::kDefaultSoundFont));
+        *error = QStringLiteral("no sound: no General MIDI sound font loaded (%1 names one)")
+                     .arg(QLatin1String(MidiDevice::kSoundFontVariable));
         return false;
     }
 

@@ -95,9 +95,9 @@ void AudioOutput::Start()
                 if (impl_->pcm) {
                     sink_ = Sink::Device;
                 } else {
-                    deviceProblem_ = reason;
                     if (reportNoDevice_.load())
                         std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+                    deviceProblem_ = reason;
                 }
             }
             deviceTried_.store(true);
@@ -107,12 +107,10 @@ void AudioOutput::Start()
     });
 }
 
-AudioOutput::Sink AudioOutput::WaitForSink(std::string* reason)
+AudioOutput::Sink AudioOutput::WaitForSink()
 {
     Start();
     deviceTried_.wait(false);
-    if (reason)
-        *reason = deviceProblem_;
     return sink_.load();
 }
 
@@ -173,8 +171,9 @@ void AudioOutput::run()
                 written = snd_pcm_recover(impl_->pcm, int(written), 1);
             if (written < 0) {
                 // The device went away: carry on silently, paced by the clock.
-                std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n",
-                             snd_strerror(int(written)));
+                const char* reason = snd_strerror(int(written));
+                std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
+                deviceProblem_ = reason;
                 snd_pcm_close(impl_->pcm);
                 impl_->pcm = nullptr;
                 sink_ = Sink::Silent;

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -45,11 +44,15 @@ public:
 
     Sink CurrentSink() const { return sink_.load(); }
 
-    // Starts the output unless started, waits until its thread has tried the
-    // sound device and returns where the sound goes. When no device opened,
-    // `reason` (if given) gets the system's reason, or stays empty when no
-    // device was tried.
-    Sink WaitForSink(std::string* reason = nullptr);
+    // Once the output has looked for the sound device: why it found none, or
+    // why it lost it (a static text); null while it has a device, has not
+    // looked yet, or was made silent on purpose.
+    const char* DeviceProblem() const { return deviceProblem_.load(); }
+
+    // Starts the output unless started, waits until its thread has looked
+    // for the sound device and returns where the sound goes (DeviceProblem
+    // then says why it is not the device, unless made silent on purpose).
+    Sink WaitForSink();
 
     // Whether the thread says on stderr that it plays silently because no
     // device opened (it does unless told otherwise before it starts).
@@ -82,12 +85,12 @@ private:
     std::unique_ptr<Impl> impl_;
     AudioSource* source_;
     std::atomic<Sink> sink_{Sink::Silent};
+    std::atomic<const char*> deviceProblem_{nullptr};
     std::atomic<bool> running_{true};
     std::atomic<std::int64_t> framesWritten_{0};
     bool tryDevice_;
     std::atomic<bool> reportNoDevice_{true};
     std::atomic<bool> deviceTried_{false};
-    std::string deviceProblem_;  // written before deviceTried_ is set
     std::once_flag started_;
     std::thread thread_;
 };

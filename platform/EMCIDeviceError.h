@@ -7,8 +7,9 @@
 namespace fretlore {
 
 // The error a media player raises when its device fails to open, or when it
-// is played or stopped while closed. Nothing in the handlers catches it: the
-// application's default error report shows its text.
+// is played or stopped while closed. The handler that called the player
+// catches it and shows its text in the application's error report
+// (TApplication::ReportErrors).
 class EMCIDeviceError : public std::runtime_error {
 public:
     explicit EMCIDeviceError(const QString& message)

@@ -10,7 +10,7 @@ namespace fretlore {
 class MediaSystem {
 public:
     explicit MediaSystem(bool tryDevice = true,
-                         const QString& soundFontPath = QString::fromLatin1(MidiDevice::kDefaultSoundFont),
+                         const QString& soundFontPath = QString(),
                          MidiDevice::Loading loading = MidiDevice::Loading::Now)
         : midi_(soundFontPath, loading), output_(&midi_, tryDevice, loading == MidiDevice::Loading::Deferred)
     {
@@ -27,9 +27,23 @@ public:
     MidiDevice& Midi() { return midi_; }
     AudioOutput& Output() { return output_; }
 
+    // Once in the run, after the output found no sound device (or lost it):
+    // the text that tells the user the program plays silently. Empty
+    // otherwise, and on every later call.
+    QString TakeNoDeviceNotice()
+    {
+        const char* problem = output_.DeviceProblem();
+        if (!problem || noDeviceTold_)
+            return QString();
+        noDeviceTold_ = true;
+        return QStringLiteral("There is no sound device (%1): Fretlore PRO plays silently")
+            .arg(QString::fromLocal8Bit(problem));
+    }
+
 private:
     MidiDevice midi_;
     AudioOutput output_;
+    bool noDeviceTold_ = false;
 };
 
 } // namespace fretlore

@@ -29,6 +29,7 @@ void fluidLog(int level, const char* message, void*)
     F(fluid_settings_setint)                                                                                           \
     F(fluid_settings_setnum)                                                                                           \
     F(fluid_settings_setstr)                                                                                           \
+    F(fluid_settings_getstr_default)                                                                                   \
     F(fluid_set_log_function)                                                                                          \
     F(new_fluid_synth)                                                                                                 \
     F(delete_fluid_synth)                                                                                              \
@@ -97,6 +98,7 @@ struct MidiDevice::Engine {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     int soundFont = FLUID_FAILED;
+    QStringList triedSoundFonts;
     std::array<Slot, kSlots> slotTable;
     std::array<QString, kSlots> lastError;
 
@@ -192,11 +194,42 @@ bool MidiDevice::createEngineLocked() const
     return true;
 }
 
+QStringList MidiDevice::SoundFontPlaces(const QString& compiledInDefault)
+{
+    QStringList places;
+    if (!compiledInDefault.isEmpty())
+        places << compiledInDefault;
+    places << QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2")    // Debian, Ubuntu
+           << QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")    // Debian, openSUSE
+           << QStringLiteral("/usr/share/soundfonts/default.sf2")       // Fedora, Arch
+           << QStringLiteral("/usr/share/soundfonts/FluidR3_GM.sf2")    // Fedora, Arch
+           << QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");     // Debian's smaller one
+    const QString chosen = qEnvironmentVariable(kSoundFontVariable);
+    if (!chosen.isEmpty())
+        places << chosen;
+    places.removeDuplicates();
+    return places;
+}
+
 void MidiDevice::loadSoundFontLocked() const
 {
     Engine& e = *engine_;
-    if (QFileInfo(soundFontPath_).isFile())
-        e.soundFont = e.fl.fluid_synth_sfload(e.synth, QFile::encodeName(soundFontPath_).constData(), 1);
+    QStringList places{soundFontPath_};
+    if (soundFontPath_.isEmpty()) {
+        char* compiledIn = nullptr;
+        if (e.fl.fluid_settings_getstr_default(e.settings, "synth.default-soundfont", &compiledIn) != FLUID_OK)
+            compiledIn = nullptr;
+        places = SoundFontPlaces(compiledIn ? QFile::decodeName(compiledIn) : QString());
+    }
+    for (const QString& place : places) {
+        e.triedSoundFonts << place;
+        if (QFileInfo(place).isFile())
+            e.soundFont = e.fl.fluid_synth_sfload(e.synth, QFile::encodeName(place).constData(), 1);
+        if (e.soundFont != FLUID_FAILED)
+            break;
+    }
+    if (soundFontPath_.isEmpty() && qEnvironmentVariableIsEmpty(kSoundFontVariable))
+        e.triedSoundFonts << QStringLiteral("$%1 (not set)").arg(QLatin1String(kSoundFontVariable));
     if (e.soundFont != FLUID_FAILED) {
         // Selecting the guitar now loads its samples now, not at the first note.
         for (int i = 0; i < kSlots; ++i)
@@ -242,8 +275,9 @@ QString MidiDevice::ErrorText(MciError error, const QString& path, const QString
     case MciError::UnsupportedFileType:
         return QStringLiteral("No device plays the file %1: only .mid and .midi files can be played").arg(file);
     case MciError::NoSoundFont:
-        return QStringLiteral("No General MIDI sound font at %1: install the package fluid-soundfont-gm")
-            .arg(soundFontPath_);
+        return QStringLiteral("No General MIDI sound font was found (tried %1): install the package "
+                              "fluid-soundfont-gm, or name a sound font in %2")
+            .arg(detail, QLatin1String(kSoundFontVariable));
     case MciError::NoSynthesizer:
         return QStringLiteral("The MIDI synthesizer %1 cannot be loaded: install the package libfluidsynth3")
             .arg(QStringLiteral(FRETLORE_FLUIDSYNTH_LIBRARY));
@@ -293,6 +327,8 @@ MciError MidiDevice::Open(int slot, const QString& path)
         error = hasSynthesizer() ? MciError::NoSoundFont : MciError::NoSynthesizer;
 
     const auto guard = engineLock();
+    if (error == MciError::NoSoundFont)
+        detail = engine_->triedSoundFonts.join(QLatin1String(", "));
     closeLocked(slot);
     Slot& s = engine_->slotTable[size_t(slot)];
     if (error == MciError::None) {

@@ -3,6 +3,7 @@
 #include "platform/AudioOutput.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <future>
@@ -40,7 +41,9 @@ public:
     static constexpr int kSlots = 8;
     // General MIDI program (0-based) of the steel-string acoustic guitar.
     static constexpr int kGuitarProgram = 25;
-    static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+    // The variable that names a sound font of the user's choice, looked at
+    // when none of the usual places has one.
+    static constexpr const char* kSoundFontVariable = "FRETLORE_SOUNDFONT";
 
     // When the synthesizer is made and its sound font loaded: at once, or
     // at StartLoading (or the first operation that needs them, whichever
@@ -48,8 +51,10 @@ public:
     // start-up.
     enum class Loading { Now, Deferred };
 
-    explicit MidiDevice(const QString& soundFontPath = QString::fromLatin1(kDefaultSoundFont),
-                        Loading loading = Loading::Now);
+    // With an empty `soundFontPath` the device looks for the General MIDI
+    // sound font in the places SoundFontPlaces names, in that order, and
+    // loads the first that loads; otherwise it loads that one file.
+    explicit MidiDevice(const QString& soundFontPath = QString(), Loading loading = Loading::Now);
     ~MidiDevice() override;
 
     MidiDevice(const MidiDevice&) = delete;
@@ -61,6 +66,12 @@ public:
 
     // Whether the sound font loaded (waits for the loading to finish).
     bool HasSoundFont() const;
+
+    // Where a sound font is looked for: the synthesizer's own compiled-in
+    // default (when it has one), the usual places of the common
+    // distributions, then the file named by kSoundFontVariable (when set);
+    // each place once.
+    static QStringList SoundFontPlaces(const QString& compiledInDefault);
 
     // Slot operations; slot is 0 to kSlots - 1. Open closes the slot first.
     MciError Open(int slot, const QString& path);
@@ -76,7 +87,8 @@ public:
     // The text of the last error of a slot's Open, naming the file.
     QString LastErrorText(int slot) const;
     // The user's text for an error about `path`; "Unknown error code" for
-    // values outside the enumeration.
+    // values outside the enumeration. For NoSoundFont, `detail` lists the
+    // places tried.
     QString ErrorText(MciError error, const QString& path, const QString& detail = QString()) const;
 
     // AudioSource: renders the synthesizer (silence while the control side

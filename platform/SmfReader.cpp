@@ -45,6 +45,24 @@ QString hexByte(unsigned value)
     return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0'));
 }
 
+// The length a meta event of this type must have, or -1 when any will do:
+// end of track 0, SMPTE offset 5, time signature 4, key signature 2.
+int fixedMetaLength(unsigned type)
+{
+    switch (type) {
+    case 0x2F:
+        return 0;
+    case 0x54:
+        return 5;
+    case 0x58:
+        return 4;
+    case 0x59:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
 // Walks the events of one track chunk (its body only). Fills `scan`, or sets
 // `error` and returns false. Every step consumes at least one byte.
 class TrackScanner {
@@ -88,7 +106,10 @@ public:
                     ++scan.noteOnCount;
                 m_pos += dataBytes;
                 runningStatus = status;
-            } else if (status == 0xF0 || status == 0xF7) {
+            } else if (status == 0xF7) {
+                // Valid in a file, but the synthesizer's player refuses it; a file that opens must also play.
+                return fail(error, eventStart, QStringLiteral("an escaped system exclusive event (0xf7)"));
+            } else if (status == 0xF0) {
                 runningStatus = 0;
                 std::uint32_t length = 0;
                 if (!readVariableLength(length, QStringLiteral("system exclusive length"), error)
@@ -112,6 +133,10 @@ public:
                     if (tempo == 0)
                         return fail(error, eventStart, QStringLiteral("a tempo of 0 microseconds per quarter note"));
                     scan.tempi.push_back({tick, tempo});
+                } else if (const int fixed = fixedMetaLength(type); fixed >= 0 && length != std::uint32_t(fixed)) {
+                    // The synthesizer's player refuses these; a file that opens must also play.
+                    return fail(error, eventStart, QStringLiteral("a meta event of type %1 of %2 bytes instead of %3")
+                                                       .arg(hexByte(type)).arg(length).arg(fixed));
                 } else if (type == 0x2F) {
                     scan.endTick = tick;
                     return true;  // anything after the end of the track is ignored
@@ -208,6 +233,8 @@ SmfResult ParseSmf(const QByteArray& bytes)
         return failure(SmfError::Malformed, QStringLiteral("malformed header: %1 bytes long instead of at least 6").arg(headerLength));
     if (headerLength > static_cast<std::uint64_t>(size - 8))
         return failure(SmfError::Truncated, QStringLiteral("truncated: the header declares %1 bytes but only %2 follow").arg(headerLength).arg(size - 8));
+    if (headerLength > 6)  // room for later fields, but the synthesizer's player takes only 6
+        return failure(SmfError::Unsupported, QStringLiteral("unsupported: a header of %1 bytes instead of 6").arg(headerLength));
 
     SmfResult result;
     SmfSummary& summary = result.summary;
@@ -298,6 +325,13 @@ SmfResult ParseSmf(const QByteArray& bytes)
         std::stable_sort(tempi.begin(), tempi.end(),
                          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
         summary.lengthMs = microsecondsTo(summary.lengthTicks, tempi, summary.division) / 1000.0;
+    }
+    if (summary.framesPerSecond > 0) {
+        // The synthesizer's player does not play time-code timing; the
+        // figures stay read.
+        result.error = SmfError::Unsupported;
+        result.message = QStringLiteral("unsupported: time-code timing (%1 frames per second), which the synthesizer "
+                                        "does not play").arg(summary.framesPerSecond);
     }
     return result;
 }

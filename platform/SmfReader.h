@@ -21,7 +21,7 @@ enum class SmfError {
     NotMidi,      // does not begin with "MThd"
     Truncated,    // the file ends before its header or a chunk it declares
     Malformed,    // inconsistent content within the declared sizes
-    Unsupported,  // a valid shape this reader does not take (format > 2, too large)
+    Unsupported,  // a valid shape this reader does not take (format > 2, too large, time-code timing)
 };
 
 struct SmfSummary {
@@ -37,7 +37,7 @@ struct SmfSummary {
 struct SmfResult {
     SmfError error = SmfError::None;
     QString message;  // empty when error is None
-    SmfSummary summary;
+    SmfSummary summary;  // also filled for a well-formed file refused as Unsupported
 
     bool ok() const { return error == SmfError::None; }
 };

@@ -8,7 +8,11 @@ namespace fretlore {
 
 // Cuts a top-level window to a region in its own coordinates and repaints it.
 // The window keeps the region from then on; parts of the region outside the
-// window have no effect.
+// window have no effect. The region takes the window's input and, where the
+// display cuts windows (X shape), its outline. A window not yet on the
+// display also gets a see-through background, and nothing is painted outside
+// the region, so displays that draw a window's whole box (compositors that
+// ignore the X shape, Wayland) show the same outline.
 void SetWindowRgn(QWidget* window, const QRegion& region);
 
 // Shows a window and returns once the system has mapped and painted it (or

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # Qt 6 and tests
-  qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libgtest-dev
   # the command-line program's SVG output, and the page check of its PDF sheets
   qt6-svg-dev poppler-utils
   # sound: the synthesizer, its General MIDI sound font, the sound device layer
@@ -16,8 +16,12 @@ packages=(
   fonts-liberation fonts-comic-neue fontconfig libfontconfig-dev
   # the build-time catalogue generator and checks
   python3
+  # the fuzz targets (libFuzzer comes with clang's run-time libraries)
+  clang libclang-rt-14-dev
   # real-window tests and screenshots on a virtual display
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
+  # a light window manager for the real-window test on a desktop
+  openbox
   # a sound server to record the program's sound in those tests
   pulseaudio pulseaudio-utils libasound2-plugins
   # manual pages, the Debian package, and the checks of the installed desktop files

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: once in a normal build, once
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
-# --quick skips the sanitizer run.
+# Then each fuzz target runs for 30 seconds (scripts/fuzz.sh).
+# --quick skips the sanitizer and fuzz runs.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -23,4 +24,7 @@ if [ $quick -eq 0 ]; then
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
      LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp" \
      ctest --output-on-failure -j "$(nproc)" -E '^xvfb_')
+
+  echo "== fuzz targets, 30 s each =="
+  scripts/fuzz.sh 30
 fi

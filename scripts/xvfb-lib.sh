@@ -78,6 +78,28 @@ wait_for_window() {
   return 1
 }
 
+# window_matches_mask SHOT X Y W H MASK [SCALE]: prints how many pixels of the
+# window's area on a bare server disagree with its mask (drawn SCALE times
+# larger, default 1): the root colour must show exactly where the mask is white.
+window_matches_mask() {
+  local shot=$1 x=$2 y=$3 w=$4 h=$5 mask=$6 scale=${7:-1} tmp
+  tmp=$(mktemp -d)
+  convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage \
+    -fill white -opaque "rgb($XVFB_ROOT_COLOUR)" -fill black +opaque white "$tmp/isroot.png"
+  convert "$mask" -crop "$((w / scale))x$((h / scale))+0+0" +repage -sample "$((100 * scale))%" "$tmp/mask.png"
+  compare -metric AE "$tmp/isroot.png" "$tmp/mask.png" null: 2>&1 || true
+  rm -rf "$tmp"
+}
+
+# search_name WX WY TEXT: clicks the name box of the main window standing at
+# (WX, WY), types TEXT and presses Enter.
+search_name() {
+  xdotool mousemove $(($1 + 100)) $(($2 + 224)) click 1
+  sleep 0.2
+  xdotool type --delay 50 "$3"
+  xdotool key Return
+}
+
 # Test bookkeeping for the real-window tests.
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

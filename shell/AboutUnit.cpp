@@ -7,6 +7,7 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/LabelControl.h"
 #include "platform/MessageTimer.h"
+#include "platform/ScreenPixels.h"
 #include "platform/ShapeControl.h"
 #include "platform/ShellOpen.h"
 #include "platform/TColor.h"
@@ -154,7 +155,7 @@ void TAbout::FormCreate(QObject*)
     VersionInfo = RunningKernelVersion();
     Label12->SetCaption(ProcessorLine(CpuSpeedMHz()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        Label15->SetCaption(ResolutionLine(screen->size()));
+        Label15->SetCaption(ResolutionLine(ScreenPixelSize(screen)));
 }
 
 void TAbout::FormShow(QObject*)

@@ -18,7 +18,6 @@ namespace {
 constexpr int kWidth = 165;
 constexpr int kHeight = 480;
 constexpr int kShowMs = 7000;
-constexpr int kParkOffset = 3000;  // how far the main window parked itself
 
 } // namespace
 
@@ -80,8 +79,10 @@ void TSplash::Timer1Timer(QObject*)
 {
     Timer1->SetEnabled(false);
     hide();
-    if (mainWindow_)
-        mainWindow_->move(mainWindow_->x() - kParkOffset, mainWindow_->y());
+    if (mainWindow_) {
+        mainWindow_->show();
+        mainWindow_->activateWindow();
+    }
 }
 
 void TSplash::showEvent(QShowEvent* e)

@@ -11,13 +11,14 @@ class MessageTimer;
 
 // The guitar-shaped splash window: visible and painted from its creation,
 // centred on the primary screen, on top of the other windows. Seven seconds
-// after its creation it hides itself for good and moves the main window
-// 3000 pixels to the left, back from where the main window parked itself.
+// after its creation it hides itself for good and shows the main window,
+// which stays unmapped until then (so it is nowhere on any screen while the
+// splash shows) and appears at the place it was created for.
 class TSplash : public QWidget {
     Q_OBJECT
 public:
     // `shapeMask` is the main window's splash mask picture; `mainWindow` the
-    // window to bring back.
+    // window to show when the splash goes (may be null).
     TSplash(const QImage& shapeMask, QWidget* mainWindow);
 
     ImageControl* Image1;

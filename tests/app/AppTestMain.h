@@ -1,7 +1,7 @@
 #pragma once
 
-// A Qt Test main with the program's own application object (so errors that
-// escape a handler reach its error report) and its font substitutes.
+// A Qt Test main with the program's own application object and its font
+// substitutes.
 #include "platform/FontSubstitutes.h"
 #include "platform/TApplication.h"
 

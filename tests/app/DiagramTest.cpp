@@ -14,6 +14,8 @@
 #include "AppTestMain.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
 
 using namespace fretlore;
 
@@ -271,6 +273,35 @@ private slots:
         form.FormReady = false;
         form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 334, 30);
         QVERIFY(!form.S1->IsOpen());
+    }
+
+    void withoutASoundDeviceTheFirstToneSaysSoOnceAndPlaysOn()
+    {
+        qputenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");  // no device can open
+        MediaSystem media;
+        QTRY_VERIFY(media.Output().DeviceProblem() != nullptr);
+        TForm1 form(&media);
+        show(form, 1);
+        QStringList reports;
+        const auto answer = [&reports] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reports << box->objectName() + u'|' + box->text();
+                box->close();
+            }
+        };
+        QTimer::singleShot(200, answer);
+        form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 241, 78);  // D4
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].startsWith(QLatin1String("ErrorReport|There is no sound device (")), qPrintable(reports[0]));
+        QVERIFY(reports[0].endsWith(QLatin1String("): Fretlore PRO plays silently.")));
+        QVERIFY(media.Midi().IsPlaying(2));  // on, silently
+
+        QTimer::singleShot(200, answer);
+        form.SoundPClick(form.SoundP);
+        QTest::qWait(300);
+        QCOMPARE(reports.size(), 1);  // told once
+        QVERIFY(form.Timer1->Enabled());
+        form.ListBoxClick(form.BitBtn1);
     }
 };
 

@@ -1,5 +1,6 @@
 // The painted controls that stand in for the platform's: pictures drawn with
 // a transparent colour, and list boxes with a fixed line height.
+#include "platform/ApplicationMinimize.h"
 #include "platform/ImageControl.h"
 #include "platform/ListBoxControl.h"
 
@@ -22,6 +23,28 @@ class ControlsTest : public QObject {
     }
 
 private slots:
+    // "_" takes every shown window of the program down, not hint balloons or
+    // hidden windows; bringing back any one brings back all.
+    void minimizeTakesEveryShownWindowAndRestoresThemTogether()
+    {
+        QWidget main, about, hidden;
+        QWidget balloon(nullptr, Qt::ToolTip);
+        main.show();
+        about.show();
+        balloon.show();
+        ApplicationMinimize minimize(&main);
+        minimize.Minimize();
+        QVERIFY(main.isMinimized());
+        QVERIFY(about.isMinimized());
+        QVERIFY(!balloon.isMinimized());
+        QVERIFY(hidden.isHidden());
+        QCOMPARE(minimize.MinimizedCount(), 2);
+        about.showNormal();  // from the task bar
+        QVERIFY(!main.isMinimized());
+        QVERIFY(main.isVisible());
+        QCOMPARE(minimize.MinimizedCount(), 0);
+    }
+
     // The bottom-left pixel's colour is the transparent one, whatever form
     // the picture is kept in; other colours, near ones included, stay.
     void transparentColourShowsWhatLiesBehind()

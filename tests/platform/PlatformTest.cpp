@@ -1,3 +1,4 @@
+#include "platform/DisplayPlatform.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
 
@@ -11,6 +12,33 @@ using namespace fretlore;
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
+    // X through XWayland in a Wayland session unless the user chose a
+    // platform; natively on Wayland when there is no X server.
+    void displayPlatformInAWaylandSession_data()
+    {
+        QTest::addColumn<QByteArray>("qpa");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("session");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("wayland with xwayland") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray(":0") << QByteArray("xcb");
+        QTest::newRow("session type only") << QByteArray() << QByteArray() << QByteArray("wayland") << QByteArray(":1") << QByteArray("xcb");
+        QTest::newRow("no x server") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland") << QByteArray() << QByteArray();
+        QTest::newRow("user's choice") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray() << QByteArray(":0") << QByteArray();
+        QTest::newRow("x11 session") << QByteArray() << QByteArray() << QByteArray("x11") << QByteArray(":0") << QByteArray();
+        QTest::newRow("empty values") << QByteArray("") << QByteArray("") << QByteArray("") << QByteArray(":0") << QByteArray();
+    }
+    void displayPlatformInAWaylandSession()
+    {
+        QFETCH(QByteArray, qpa);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, session);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        const auto arg = [](const QByteArray& v) { return v.isNull() ? nullptr : v.constData(); };
+        QCOMPARE(QByteArray(PreferredDisplayPlatform(arg(qpa), arg(wayland), arg(session), arg(display))), chosen);
+    }
+
     void exeDirKeepsTheTrailingSeparator_data()
     {
         QTest::addColumn<QString>("path");

@@ -198,18 +198,39 @@ TEST(MediaWithoutSoundFont, OpenFailsNamingTheFontAndItsPackage)
     device.Render(l, r, 64);  // renders silence, no crash
 }
 
+TEST(MediaSoundFont, TheSynthesizersOwnDefaultFirstThenTheUsualPlacesThenTheVariable)
+{
+    qputenv(MidiDevice::kSoundFontVariable, "/home/me/mine.sf2");
+    const QStringList places = MidiDevice::SoundFontPlaces(QStringLiteral("/opt/synth/default.sf2"));
+    EXPECT_EQ(places.first(), QStringLiteral("/opt/synth/default.sf2"));
+    EXPECT_EQ(places.last(), QStringLiteral("/home/me/mine.sf2"));
+    for (const char* usual : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/soundfonts/FluidR3_GM.sf2",
+                              "/usr/share/soundfonts/default.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
+        EXPECT_TRUE(places.contains(QLatin1String(usual))) << usual;
+    qunsetenv(MidiDevice::kSoundFontVariable);
+    const QStringList debian = MidiDevice::SoundFontPlaces(QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"));
+    EXPECT_EQ(debian.count(QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2")), 1);
+    EXPECT_FALSE(debian.contains(QStringLiteral("/home/me/mine.sf2")));
+
+    MidiDevice found;  // no path given: looks for it
+    EXPECT_TRUE(found.HasSoundFont());
+    const QString text = found.ErrorText(MciError::NoSoundFont, QString(), QStringLiteral("/a.sf2, /b.sf2"));
+    EXPECT_TRUE(text.contains(QLatin1String("(tried /a.sf2, /b.sf2)"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("FRETLORE_SOUNDFONT"))) << text.toStdString();
+}
+
 // A device that loads later renders silence until then, and the first
 // operation that needs the synthesizer makes it and loads the sound font.
 TEST(MediaLoadedLater, RendersSilenceUntilLoadedAndLoadsOnFirstNeed)
 {
     {
-        MidiDevice never(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+        MidiDevice never(QString(), MidiDevice::Loading::Deferred);
         float l[64] = {}, r[64] = {};
         never.Render(l, r, 64);
         EXPECT_TRUE(std::all_of(std::begin(l), std::end(l), [](float v) { return v == 0.0f; }));
     }  // destroyed without ever loading
 
-    MidiDevice device(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+    MidiDevice device(QString(), MidiDevice::Loading::Deferred);
     ASSERT_EQ(device.Open(0, midFile(1, 0)), MciError::None) << device.LastErrorText(0).toStdString();
     EXPECT_TRUE(device.HasSoundFont());
     device.StartLoading();  // already loaded: nothing more happens
@@ -224,7 +245,7 @@ TEST(MediaLoadedLater, RendersSilenceUntilLoadedAndLoadsOnFirstNeed)
 
 TEST(MediaErrors, AMissingSynthesizerNamesItsLibraryAndPackage)
 {
-    MidiDevice device(QString::fromLatin1(MidiDevice::kDefaultSoundFont), MidiDevice::Loading::Deferred);
+    MidiDevice device(QString(), MidiDevice::Loading::Deferred);
     const QString text = device.ErrorText(MciError::NoSynthesizer, QString());
     EXPECT_TRUE(text.contains(QLatin1String("libfluidsynth.so."))) << text.toStdString();
     EXPECT_TRUE(text.contains(QLatin1String("libfluidsynth3"))) << text.toStdString();
