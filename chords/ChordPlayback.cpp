@@ -7,6 +7,7 @@
 #include "playback/StringPlayers.h"
 #include "playback/StrumSequencer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QObject>
 #include <QTimer>
@@ -14,6 +15,12 @@
 #include <algorithm>
 
 namespace fretlore {
+
+namespace {
+
+constexpr int kSettleMs = 1000;  // from the device's opening to the strum's start
+
+} // namespace
 
 ChordPlayback::ChordPlayback(QString exeDir) : exeDir_(std::move(exeDir)) {}
 
@@ -38,6 +45,8 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
         *error = QStringLiteral("no sound device (%1)").arg(QString::fromLocal8Bit(problem ? problem : "none tried"));
         return false;
     }
+    QElapsedTimer deviceOpen;
+    deviceOpen.start();
     if (!media.Midi().HasSoundFont()) {
         *error = QStringLiteral("no sound: no General MIDI sound font loaded (%1 names one)")
                      .arg(QLatin1String(MidiDevice::kSoundFontVariable));
@@ -57,6 +66,14 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
     });
     QObject::connect(&timer, &MessageTimer::timeout, &loop, [&strum] { strum.Tick(); });
 
+    // A sound stream just opened loses its first moments on the way to the
+    // speakers (the sound server wakes its output up): the strum begins once
+    // the device has run for a second, as it has long done in the window.
+    const qint64 settle = kSettleMs - deviceOpen.elapsed();
+    if (settle > 0) {
+        QTimer::singleShot(int(settle), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     PrepareStringPlayers(players, played, exeDir_);
     try {
         strum.Start();

@@ -22,22 +22,15 @@ unset DISPLAY WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work HOME=$work
 null_sound_start "$work" && pulse=1 || { echo "skip: no sound server (pulseaudio) to record the strum"; exit 0; }
 
-# The recording drops samples when the machine is busy; a second take tells
-# a busy machine from a wrong strum.
-for take in 1 2; do
-  parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
-  rec=$!
-  sleep 0.3
-  start=$(date +%s%N)
-  "$program" play 1 > "$work/out" 2>&1
-  code=$?
-  took=$(( ($(date +%s%N) - start) / 1000000 ))
-  sleep 0.3
-  kill "$rec"; wait "$rec" 2>/dev/null; rec=
-  [ "$analyzer" = - ] && break
-  "$analyzer" "$work/strum.raw" 40 48 52 55 60 64 > "$work/analysis" && break
-  echo "take $take: $(tail -n 1 "$work/analysis")"
-done
+parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
+rec=$!
+sleep 0.3
+start=$(date +%s%N)
+"$program" play 1 > "$work/out" 2>&1
+code=$?
+took=$(( ($(date +%s%N) - start) / 1000000 ))
+sleep 1.5  # the recorder hands on what it holds
+kill "$rec"; wait "$rec" 2>/dev/null; rec=
 [ $code -eq 0 ] && [ ! -s "$work/out" ] && pass "play 1 ended by itself after $took ms, silently on the terminal" \
   || { fail "play 1 exited $code"; cat "$work/out"; }
 [ $took -lt 10000 ] || fail "play 1 took $took ms"
