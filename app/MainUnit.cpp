@@ -206,8 +206,8 @@ void TForm1::createControls()
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(16, 80, 553, 339);
 
-    Chord = image("Chord", 17, 241, 391, 176, "chord_template.png",
-                  "Chords displayer - hold mouse over tone to see it`s name");
+    Chord = image("Chord", 17, 241, 391, 176, nullptr, "Chords displayer - hold mouse over tone to see it`s name");
+    Chord->SetPicture(DiagramTemplate());
     Chord->SetAutoSize(true);
     Chord->SetTransparent(true);
 

@@ -21,6 +21,11 @@ void disc(QPainter& p, int x, int y, int diameter, const QColor& colour)
 
 } // namespace
 
+QImage DiagramTemplate()
+{
+    return QImage(QStringLiteral(":/pictures/chord_template.png"));
+}
+
 int BaseFretOf(const std::array<int, 6>& frets)
 {
     int base = 0;

@@ -23,6 +23,11 @@ inline constexpr int kToneDiameter = 14;
 inline constexpr int kOpenCentreDiameter = 12;
 } // namespace DiagramGeometry
 
+// The blank fretboard picture every drawing starts from: the program's
+// resource ":/pictures/chord_template.png" (a null image in a program that
+// does not link the artwork).
+QImage DiagramTemplate();
+
 // The smallest fret above 0, or 1 when no string is fretted.
 int BaseFretOf(const std::array<int, 6>& frets);
 

@@ -105,14 +105,24 @@ void AudioOutput::Start()
                 if (impl_->pcm) {
                     sink_ = Sink::Device;
                 } else {
-                    std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
+                    if (reportNoDevice_.load())
+                        std::fprintf(stderr, "Fretlore PRO: no sound device (%s); playing silently\n", reason);
                     deviceProblem_ = reason;
                 }
             }
             settleSink();
+            deviceTried_.store(true);
+            deviceTried_.notify_all();
             run();
         });
     });
+}
+
+AudioOutput::Sink AudioOutput::WaitForSink()
+{
+    Start();
+    deviceTried_.wait(false);
+    return sink_.load();
 }
 
 AudioOutput::~AudioOutput()

@@ -49,6 +49,15 @@ public:
     // looked yet, or was made silent on purpose.
     const char* DeviceProblem() const { return deviceProblem_.load(); }
 
+    // Starts the output unless started, waits until its thread has looked
+    // for the sound device and returns where the sound goes (DeviceProblem
+    // then says why it is not the device, unless made silent on purpose).
+    Sink WaitForSink();
+
+    // Whether the thread says on stderr that it plays silently because no
+    // device opened (it does unless told otherwise before it starts).
+    void SetReportNoDevice(bool report) { reportNoDevice_ = report; }
+
     // Mixes mono 16-bit samples at `rate` Hz into the stream once (a new one
     // takes the place of one still playing) and returns when the thread has
     // mixed the last of them, or at the latest after their length plus one
@@ -85,6 +94,8 @@ private:
     std::atomic<bool> running_{true};
     std::atomic<std::int64_t> framesWritten_{0};
     bool tryDevice_;
+    std::atomic<bool> reportNoDevice_{true};
+    std::atomic<bool> deviceTried_{false};
     std::once_flag started_;
     std::thread thread_;
 };

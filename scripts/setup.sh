@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # Qt 6 and tests
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libgtest-dev
+  # the command-line program's SVG output, and the page check of its PDF sheets
+  qt6-svg-dev poppler-utils
   # sound: the synthesizer, its General MIDI sound font, the sound device layer
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev
   # fonts the program and its pictures use

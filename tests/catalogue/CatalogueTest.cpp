@@ -3,6 +3,7 @@
 // right and playable.
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
+#include "catalogue/ChordKinds.h"
 
 #include "QtPrinters.h"
 
@@ -310,4 +311,31 @@ TEST(MusicalRules, CatchWrongAndUnplayableVoicings)
     EXPECT_EQ(musicalFault({3, 3, 2, 0, 1, 3}, 0, major), "needs more than four fingers");
     EXPECT_EQ(musicalFault({-1, 2, 1, 2, 2, 2}, 11, kKinds[9]), "");  // B7/9: one finger across G3 to e1
     EXPECT_EQ(musicalFault({3, 5, 0, 4, 3, 3}, 7, major), "the barre would cover an open string");
+}
+
+TEST(MusicalRules, TheCoresKindsAndRootsAreTheseRules)
+{
+    const auto mask = [](const std::vector<int>& intervals) {
+        ToneSet set = 0;
+        for (int i : intervals)
+            set = ToneSet(set | (1u << i));
+        return set;
+    };
+    ASSERT_EQ(ChordKinds.size(), kKinds.size());
+    for (size_t k = 0; k < kKinds.size(); ++k) {
+        EXPECT_EQ(ChordKinds[k].Suffix, kKinds[k].suffix);
+        EXPECT_EQ(ChordKinds[k].Tones, mask(kKinds[k].tones)) << kKinds[k].suffix;
+        EXPECT_EQ(ChordKinds[k].Required, mask(kKinds[k].required)) << kKinds[k].suffix;
+    }
+    for (size_t r = 0; r < kRoots.size(); ++r) {
+        EXPECT_EQ(ChordRoots[r].Name, kRoots[r].name);
+        EXPECT_EQ(ChordRoots[r].PitchClass, kRoots[r].pitchClass);
+    }
+    // A name splits into its root and kind, the longer root first.
+    const auto split = SplitChordName(u"A#m7");
+    ASSERT_TRUE(split.has_value());
+    EXPECT_EQ(ChordNameFor(split->Root, split->Kind), QStringLiteral("A#m7"));
+    EXPECT_EQ(split->Root, 10);
+    EXPECT_FALSE(SplitChordName(u"Db").has_value());
+    EXPECT_FALSE(SplitChordName(u"Cm7 ").has_value());
 }

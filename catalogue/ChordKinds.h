@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace fretlore {
+
+// A set of pitch classes (or of intervals above a root): bit n is n semitones
+// above C (or above the root), n = 0 to 11.
+using ToneSet = std::uint16_t;
+
+// The twelve roots in catalogue order, written as the catalogue writes them.
+struct ChordRoot {
+    std::string_view Name;  // "C", "C#(Db)", ..., "A#", "B"
+    int PitchClass;         // 0 = C to 11 = B
+};
+
+// A chord kind: its name suffix and its tone formula, as intervals above
+// the root. A voicing of the kind sounds only Tones and every Required one.
+struct ChordKind {
+    std::string_view Suffix;  // "" for major, "m7", "7/9/5-", ...
+    ToneSet Tones;
+    ToneSet Required;
+};
+
+extern const std::array<ChordRoot, 12> ChordRoots;
+// The twenty kinds in the order a root's names appear in the catalogue.
+extern const std::array<ChordKind, 20> ChordKinds;
+
+// MIDI pitch of each open string in standard tuning, E6 first.
+inline constexpr std::array<int, 6> kOpenStringPitch = {40, 45, 50, 55, 59, 64};
+
+// The root and kind of a catalogue name ("A#m7" is root 10, kind "m7"), or
+// nothing when the name is no root followed by a kind's suffix.
+struct ChordNameParts {
+    int Root = 0;  // index into ChordRoots
+    int Kind = 0;  // index into ChordKinds
+};
+std::optional<ChordNameParts> SplitChordName(QStringView name);
+
+// The name the catalogue writes for a root and kind.
+QString ChordNameFor(int root, int kind);
+
+// The pitch classes of a voicing's sounded strings (frets 0 and up).
+ToneSet SoundedTones(const std::array<int, 6>& frets);
+
+// A tone set moved up so that `root` becomes interval 0.
+ToneSet TonesAbove(ToneSet pitchClasses, int root);
+
+} // namespace fretlore

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "chords/VoicingLookup.h"
+
+#include <QString>
+#include <QTextStream>
+
+namespace fretlore {
+
+class ChordsArguments;
+
+// The commands of fretlore-chords over the catalogue, the searches, the
+// diagram and the strum. Results go to `out`, one line saying what went
+// wrong to `err`.
+//
+// Exit codes: 0 done; 1 a search found nothing; 2 the command line or its
+// operands do not read (an unknown name, a field that is not a fret);
+// 3 the output could not be written or there is no sound.
+class ChordsProgram {
+public:
+    enum ExitCode { kDone = 0, kNothingFound = 1, kBadInput = 2, kFailed = 3 };
+
+    // `exeDir`: the program's folder, ending in "/", where the "mid" folder lies.
+    ChordsProgram(QTextStream& out, QTextStream& err, QString exeDir);
+
+    int Run(const ChordsArguments& arguments);
+
+    // The help of the program (empty command) or of one command.
+    static QString Help(const QString& command);
+    static QString Version();
+
+private:
+    int list(const ChordsArguments& a);
+    int show(const ChordsArguments& a);
+    int find(const ChordsArguments& a);
+    int name(const ChordsArguments& a);
+    int draw(const ChordsArguments& a);
+    int sheet(const ChordsArguments& a);
+    int play(const ChordsArguments& a);
+
+    int fail(int code, const QString& message);
+    // Voicings as lines of text ("  12  C               x 3 2 0 1 0") or as JSON.
+    int printVoicings(const std::vector<int>& lines, bool json);
+
+    QTextStream& out_;
+    QTextStream& err_;
+    QString exeDir_;
+    VoicingLookup lookup_;
+};
+
+} // namespace fretlore
