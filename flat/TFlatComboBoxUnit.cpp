@@ -158,7 +158,11 @@ void TFlatComboBox::placeEditPart()
         // (a new edit part comes with a completer of its own).
         if (edit->completer())
             setCompleter(nullptr);
-        edit->setFrame(false);
+        // Setting the frame asks the box for a new layout even when nothing
+        // changes, which would call this again: an endless round of layouts
+        // and repaints.
+        if (edit->hasFrame())
+            edit->setFrame(false);
         edit->installEventFilter(this);
         edit->setGeometry(3, 3, width() - 19, height() - 6);
     }

@@ -121,6 +121,28 @@ private slots:
         QCOMPARE(c->lineEdit()->palette().color(QPalette::Text), kLime);
     }
 
+    void shownBoxSettles()
+    {
+        // Once shown, an idle box asks for no more layouts: placing the edit
+        // part must not itself request another layout, round and round.
+        QWidget window;
+        TFlatComboBox* c = nameBox(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        struct Counter : QObject {
+            int layouts = 0;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                layouts += e->type() == QEvent::LayoutRequest;
+                return false;
+            }
+        } counter;
+        c->installEventFilter(&counter);
+        QTest::qWait(200);
+        QCOMPARE(counter.layouts, 0);
+    }
+
     void arrowPointsUpWhileTheListIsOpen()
     {
         QWidget window;
