@@ -22,22 +22,38 @@ unset DISPLAY WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work HOME=$work
 null_sink_start && pulse=1 || { echo "skip: no sound server (pulseaudio) to record the strum"; exit 0; }
 
-parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
-rec=$!
-sleep 0.3
-start=$(date +%s%N)
-"$program" play 1 > "$work/out" 2>&1
-code=$?
-took=$(( ($(date +%s%N) - start) / 1000000 ))
-sleep 1.5  # the recorder hands on what it holds
-kill "$rec"; wait "$rec" 2>/dev/null; rec=
-[ $code -eq 0 ] && [ ! -s "$work/out" ] && pass "play 1 ended by itself after $took ms, silently on the terminal" \
-  || { fail "play 1 exited $code"; cat "$work/out"; }
-[ $took -lt 10000 ] || fail "play 1 took $took ms"
+# One take: record while `play 1` strums, then analyse the recording. A busy
+# machine can make the sound server drop or delay recorded samples, so the
+# strum is taken up to three times and must sound right in one of them.
+take() {
+  parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
+  rec=$!
+  sleep 0.3
+  local start code took
+  start=$(date +%s%N)
+  "$program" play 1 > "$work/out" 2>&1
+  code=$?
+  took=$(( ($(date +%s%N) - start) / 1000000 ))
+  sleep 1.5  # the recorder hands on what it holds
+  kill "$rec"; wait "$rec" 2>/dev/null; rec=
+  if [ $code -ne 0 ] || [ -s "$work/out" ] || [ $took -ge 10000 ]; then
+    fail "play 1 exited $code after $took ms"; cat "$work/out"; return 2
+  fi
+  pass "play 1 ended by itself after $took ms, silently on the terminal"
+  [ "$analyzer" = - ] && return 0
+  "$analyzer" "$work/strum.raw" 40 48 52 55 60 64
+}
 if [ "$analyzer" = - ]; then
+  take
   echo "skip: the recorded strum is not analysed in this build"
 else
-  "$analyzer" "$work/strum.raw" 40 48 52 55 60 64 && pass "six strings heard at their pitches, 800 ms apart" \
+  heard=0
+  for attempt in 1 2 3; do
+    take; result=$?
+    [ $result -eq 0 ] && { heard=1; break; }
+    [ $result -eq 2 ] && break
+  done
+  [ $heard -eq 1 ] && pass "six strings heard at their pitches, 800 ms apart" \
     || fail "the strum did not sound right"
 fi
 
