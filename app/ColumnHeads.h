@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LabelControl.h"
+#include "controls/LabelControl.h"
 
 #include <QList>
 

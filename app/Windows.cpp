@@ -1,6 +1,6 @@
 #include "app/Windows.h"
 
-#include "platform/ImageControl.h"
+#include "controls/ImageControl.h"
 
 namespace fretlore {
 

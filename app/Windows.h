@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainUnit.h"
-#include "platform/MediaSystem.h"
+#include "media/MediaSystem.h"
 #include "shell/AboutUnit.h"
 #include "shell/CreditsUnit.h"
 #include "shell/MessageUnit.h"

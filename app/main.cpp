@@ -5,7 +5,7 @@
 #include "platform/DisplayPlatform.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/TApplication.h"
+#include "controls/TApplication.h"
 
 namespace {
 

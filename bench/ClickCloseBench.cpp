@@ -1,13 +1,13 @@
 // A close right after a list click: the time from the user's click on a line
 // to the moment the window handles the close request queued behind it, with
 // the program's sound output on the system's sound device. Run it with a
-// sound device (tests/playback/null_sink.sh gives one) and, for the loaded
+// sound device (tests/flat/null_sink.sh gives one) and, for the loaded
 // figure, with busy loops on every core.
 // Usage: bench_click_close [runs]
 #include "app/MainUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ListBoxControl.h"
-#include "platform/MediaSystem.h"
+#include "controls/ListBoxControl.h"
+#include "media/MediaSystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

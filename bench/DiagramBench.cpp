@@ -2,9 +2,9 @@
 // players closed and prepared.
 #include "app/MainUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ListBoxControl.h"
-#include "platform/MediaSystem.h"
-#include "platform/SpeedButton.h"
+#include "controls/ListBoxControl.h"
+#include "media/MediaSystem.h"
+#include "controls/SpeedButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

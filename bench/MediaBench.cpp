@@ -1,6 +1,6 @@
 // Sound figures: a player's Open, and the time from Play to the note's first
 // sample leaving the output thread (silent, clock-paced output).
-#include "platform/MediaSystem.h"
+#include "media/MediaSystem.h"
 #include "playback/StringPlayer.h"
 #include "playback/StringPlayers.h"
 

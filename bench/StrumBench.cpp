@@ -4,10 +4,10 @@
 // Usage: bench_strum EXE_DIR [strums]
 #include "app/MainUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ImageControl.h"
-#include "platform/ListBoxControl.h"
-#include "platform/MediaSystem.h"
-#include "platform/SpeedButton.h"
+#include "controls/ImageControl.h"
+#include "controls/ListBoxControl.h"
+#include "media/MediaSystem.h"
+#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include "Dsp.h"

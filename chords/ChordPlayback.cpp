@@ -1,7 +1,7 @@
 #include "chords/ChordPlayback.h"
 
-#include "platform/EMCIDeviceError.h"
-#include "platform/MediaSystem.h"
+#include "media/EMCIDeviceError.h"
+#include "media/MediaSystem.h"
 #include "platform/MessageTimer.h"
 #include "playback/StringPlayer.h"
 #include "playback/StringPlayers.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flat/FlatUtilitys.h"
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QColor>
 

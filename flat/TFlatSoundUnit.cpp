@@ -1,7 +1,7 @@
 #include "flat/TFlatSoundUnit.h"
 
-#include "platform/AudioOutput.h"
-#include "platform/PcmWave.h"
+#include "media/AudioOutput.h"
+#include "media/PcmWave.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // Any bytes as a MIDI file. Our reader must never accept a file that the
 // synthesizer's own player refuses to load: the program checks files with
 // it so that a file that opens also plays.
-#include "platform/SmfReader.h"
+#include "media/SmfReader.h"
 
 #include <fluidsynth.h>
 

@@ -1,5 +1,5 @@
 // Any bytes as a click sound's WAVE file.
-#include "platform/PcmWave.h"
+#include "media/PcmWave.h"
 
 #include <cstdint>
 #include <cstdlib>

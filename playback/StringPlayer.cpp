@@ -1,7 +1,7 @@
 #include "playback/StringPlayer.h"
 
-#include "platform/EMCIDeviceError.h"
-#include "platform/MidiDevice.h"
+#include "media/EMCIDeviceError.h"
+#include "media/MidiDevice.h"
 
 namespace fretlore {
 

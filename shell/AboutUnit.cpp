@@ -5,10 +5,10 @@
 
 #include "flat/TFlatSoundUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/LabelControl.h"
+#include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
-#include "platform/ShapeControl.h"
+#include "controls/ShapeControl.h"
 #include "platform/ShellOpen.h"
 #include "platform/TColor.h"
 #include "shell/CPU.h"

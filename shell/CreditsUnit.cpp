@@ -2,7 +2,7 @@
 
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
-#include "platform/ShapeControl.h"
+#include "controls/ShapeControl.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 

@@ -5,9 +5,9 @@
 
 #include "flat/TFlatSoundUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "platform/ShapeControl.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
+#include "controls/ShapeControl.h"
 #include "platform/TColor.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "shell/SplashUnit.h"
 
 #include "platform/FontSubstitutes.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/TColor.h"
-#include "platform/WindowRegion.h"
+#include "controls/WindowRegion.h"
 #include "shell/bmp2rgn.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // A Qt Test main with the program's own application object and its font
 // substitutes.
 #include "platform/FontSubstitutes.h"
-#include "platform/TApplication.h"
+#include "controls/TApplication.h"
 
 #include <QTest>
 

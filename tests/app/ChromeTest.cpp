@@ -1,9 +1,9 @@
 // The main window's chrome, offscreen: closing through each button and the
 // system, the hover states, the web, mail and author icons.
 #include "app/Windows.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "platform/ShapeControl.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
+#include "controls/ShapeControl.h"
 
 #include "AppTestMain.h"
 

@@ -6,13 +6,13 @@
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "platform/ListBoxControl.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
+#include "controls/ListBoxControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
-#include "platform/ShapeControl.h"
-#include "platform/SpeedButton.h"
+#include "controls/ShapeControl.h"
+#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
-#include "platform/LabelControl.h"
-#include "platform/ListBoxControl.h"
-#include "platform/MediaSystem.h"
-#include "platform/SpeedButton.h"
+#include "controls/LabelControl.h"
+#include "controls/ListBoxControl.h"
+#include "media/MediaSystem.h"
+#include "controls/SpeedButton.h"
 
 #include "AppTestMain.h"
 

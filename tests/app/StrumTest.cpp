@@ -1,12 +1,12 @@
 // The strum, heard through the real media layer on the silent, clock-paced
 // output: when each string starts, at which pitch, and how a strum ends.
 #include "app/MainUnit.h"
-#include "platform/ImageControl.h"
-#include "platform/ListBoxControl.h"
-#include "platform/MediaSystem.h"
-#include "platform/MidiDevice.h"
+#include "controls/ImageControl.h"
+#include "controls/ListBoxControl.h"
+#include "media/MediaSystem.h"
+#include "media/MidiDevice.h"
 #include "platform/MessageTimer.h"
-#include "platform/SpeedButton.h"
+#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include "AppTestMain.h"

@@ -7,9 +7,9 @@
 #include "catalogue/FingeringNames.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
-#include "platform/ImageControl.h"
-#include "platform/ListBoxControl.h"
-#include "platform/SpeedButton.h"
+#include "controls/ImageControl.h"
+#include "controls/ListBoxControl.h"
+#include "controls/SpeedButton.h"
 
 #include "../app/AppTestMain.h"
 

@@ -3,7 +3,7 @@
 // How long the click sound holds its caller, and waiting for the stream to
 // carry a click that a silent output does not wait for.
 #include "flat/TFlatSoundUnit.h"
-#include "platform/AudioOutput.h"
+#include "media/AudioOutput.h"
 
 #include <chrono>
 #include <cstdint>

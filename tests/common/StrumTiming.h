@@ -2,8 +2,8 @@
 
 // Measuring the strum on the audio output's recording: shared by the strum
 // tests and the strum benchmark.
-#include "platform/AudioOutput.h"
-#include "platform/MidiDevice.h"
+#include "media/AudioOutput.h"
+#include "media/MidiDevice.h"
 
 #include "Dsp.h"
 

@@ -3,7 +3,7 @@
 // on any close request of its own.
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
-#include "platform/ShapeControl.h"
+#include "controls/ShapeControl.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 #include "shell/CreditsUnit.h"

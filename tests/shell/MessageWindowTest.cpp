@@ -3,11 +3,11 @@
 #include "shell/MessageUnit.h"
 
 #include "flat/TFlatSoundUnit.h"
-#include "platform/AudioOutput.h"
+#include "media/AudioOutput.h"
 #include "platform/FontSubstitutes.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "platform/ShapeControl.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
+#include "controls/ShapeControl.h"
 
 #include "ClickTiming.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AudioOutput.h"
-#include "platform/MidiDevice.h"
+#include "media/AudioOutput.h"
+#include "media/MidiDevice.h"
 
 namespace fretlore {
 

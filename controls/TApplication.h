@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/EMCIDeviceError.h"
+#include "media/EMCIDeviceError.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/WindowRegion.h"
+#include "controls/WindowRegion.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "platform/AudioOutput.h"
+#include "media/AudioOutput.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,4 +1,4 @@
-#include "platform/ShapeControl.h"
+#include "controls/ShapeControl.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/PcmWave.h"
+#include "media/PcmWave.h"
 
 #include <QtEndian>
 

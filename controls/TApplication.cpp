@@ -1,4 +1,4 @@
-#include "platform/TApplication.h"
+#include "controls/TApplication.h"
 
 #include <QMessageBox>
 

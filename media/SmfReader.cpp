@@ -1,4 +1,4 @@
-#include "platform/SmfReader.h"
+#include "media/SmfReader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "platform/SpeedButton.h"
+#include "controls/SpeedButton.h"
 
 #include <QPainter>
 

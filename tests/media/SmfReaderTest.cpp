@@ -2,7 +2,7 @@
 // built here event by event, and on broken input of every kind: missing
 // files, random bytes, files cut short at every length and thousands of
 // mutations, none of which may crash it or make it hang.
-#include "platform/SmfReader.h"
+#include "media/SmfReader.h"
 
 #include "QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ListBoxControl.h"
+#include "controls/ListBoxControl.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QMouseEvent>
 

@@ -1,8 +1,8 @@
 // The painted controls that stand in for the platform's: pictures drawn with
 // a transparent colour, and list boxes with a fixed line height.
-#include "platform/ApplicationMinimize.h"
-#include "platform/ImageControl.h"
-#include "platform/ListBoxControl.h"
+#include "controls/ApplicationMinimize.h"
+#include "controls/ImageControl.h"
+#include "controls/ListBoxControl.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // than the click's length plus one period, even while the audio thread is
 // held up.
 #include "flat/TFlatSoundUnit.h"
-#include "platform/AudioOutput.h"
+#include "media/AudioOutput.h"
 
 #include "ClickTiming.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AudioOutput.h"
+#include "media/AudioOutput.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "platform/ApplicationMinimize.h"
+#include "controls/ApplicationMinimize.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ControlEvents.h"
+#include "controls/ControlEvents.h"
 
 #include <QWidget>
 

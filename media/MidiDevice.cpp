@@ -1,6 +1,6 @@
-#include "platform/MidiDevice.h"
+#include "media/MidiDevice.h"
 
-#include "platform/SmfReader.h"
+#include "media/SmfReader.h"
 
 #include <QFileInfo>
 #include <QLibrary>
