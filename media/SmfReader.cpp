@@ -210,93 +210,123 @@ bool isChunkTag(const unsigned char* p)
     return std::all_of(p, p + 4, [](unsigned char c) { return c >= 0x20 && c < 0x7F; });
 }
 
-} // namespace
-
-SmfResult ParseSmf(const QByteArray& bytes)
+// The header's division: ticks per quarter note, or time-code frames and
+// ticks per frame.
+bool readDivision(std::uint32_t division, SmfResult& result, double& microsecondsPerTick)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
-
-    if (size > kSmfMaxFileBytes)
-        return failure(SmfError::Unsupported,
-                       QStringLiteral("unsupported: %1 bytes, more than the %2 a MIDI file may have here").arg(size).arg(kSmfMaxFileBytes));
-    if (size == 0)
-        return failure(SmfError::NotMidi, QStringLiteral("not a MIDI file: the file is empty"));
-    const qsizetype tagBytes = std::min<qsizetype>(size, 4);
-    if (!std::equal(data, data + tagBytes, "MThd"))
-        return failure(SmfError::NotMidi, QStringLiteral("not a MIDI file: it does not begin with \"MThd\""));
-    if (size < kHeaderBytes)
-        return failure(SmfError::Truncated, QStringLiteral("truncated: the header ends after %1 of 14 bytes").arg(size));
-
-    const std::uint32_t headerLength = bigEndian(data + 4, 4);
-    if (headerLength < 6)
-        return failure(SmfError::Malformed, QStringLiteral("malformed header: %1 bytes long instead of at least 6").arg(headerLength));
-    if (headerLength > static_cast<std::uint64_t>(size - 8))
-        return failure(SmfError::Truncated, QStringLiteral("truncated: the header declares %1 bytes but only %2 follow").arg(headerLength).arg(size - 8));
-    if (headerLength > 6)  // room for later fields, but the synthesizer's player takes only 6
-        return failure(SmfError::Unsupported, QStringLiteral("unsupported: a header of %1 bytes instead of 6").arg(headerLength));
-
-    SmfResult result;
     SmfSummary& summary = result.summary;
-    summary.format = static_cast<int>(bigEndian(data + 8, 2));
-    summary.trackCount = static_cast<int>(bigEndian(data + 10, 2));
-    const std::uint32_t division = bigEndian(data + 12, 2);
-
-    if (summary.format > 2)
-        return failure(SmfError::Unsupported, QStringLiteral("unsupported: format %1 (formats 0, 1 and 2 are known)").arg(summary.format));
-    if (summary.trackCount == 0)
-        return failure(SmfError::Malformed, QStringLiteral("malformed header: no tracks"));
-    if (summary.format == 0 && summary.trackCount != 1)
-        return failure(SmfError::Malformed, QStringLiteral("malformed header: format 0 with %1 tracks instead of 1").arg(summary.trackCount));
-
-    double microsecondsPerTick = 0.0;  // SMPTE timing only
     if (division & 0x8000) {
         const int frames = -static_cast<int>(static_cast<std::int8_t>(division >> 8));
         const int ticksPerFrame = static_cast<int>(division & 0xFF);
         if (frames != 24 && frames != 25 && frames != 29 && frames != 30)
-            return failure(SmfError::Malformed, QStringLiteral("malformed header: %1 frames per second").arg(frames));
-        if (ticksPerFrame == 0)
-            return failure(SmfError::Malformed, QStringLiteral("malformed header: 0 ticks per frame"));
+            result = failure(SmfError::Malformed, QStringLiteral("malformed header: %1 frames per second").arg(frames));
+        else if (ticksPerFrame == 0)
+            result = failure(SmfError::Malformed, QStringLiteral("malformed header: 0 ticks per frame"));
+        if (!result.ok())
+            return false;
         summary.framesPerSecond = frames;
         summary.division = ticksPerFrame;
         const double framesPerSecond = frames == 29 ? 30000.0 / 1001.0 : frames;
         microsecondsPerTick = 1e6 / (framesPerSecond * ticksPerFrame);
-    } else {
-        if (division == 0)
-            return failure(SmfError::Malformed, QStringLiteral("malformed header: 0 ticks per quarter note"));
-        summary.division = static_cast<int>(division);
+        return true;
+    }
+    if (division == 0) {
+        result = failure(SmfError::Malformed, QStringLiteral("malformed header: 0 ticks per quarter note"));
+        return false;
+    }
+    summary.division = static_cast<int>(division);
+    return true;
+}
+
+// The header chunk: format, track count and timing. On an error `result`
+// holds it and the answer is false; `microsecondsPerTick` is set for
+// time-code timing only.
+bool readHeader(const unsigned char* data, qsizetype size, SmfResult& result, double& microsecondsPerTick)
+{
+    if (size > kSmfMaxFileBytes) {
+        result = failure(SmfError::Unsupported,
+                         QStringLiteral("unsupported: %1 bytes, more than the %2 a MIDI file may have here").arg(size).arg(kSmfMaxFileBytes));
+        return false;
+    }
+    if (size == 0) {
+        result = failure(SmfError::NotMidi, QStringLiteral("not a MIDI file: the file is empty"));
+        return false;
+    }
+    const qsizetype tagBytes = std::min<qsizetype>(size, 4);
+    if (!std::equal(data, data + tagBytes, "MThd")) {
+        result = failure(SmfError::NotMidi, QStringLiteral("not a MIDI file: it does not begin with \"MThd\""));
+        return false;
+    }
+    if (size < kHeaderBytes) {
+        result = failure(SmfError::Truncated, QStringLiteral("truncated: the header ends after %1 of 14 bytes").arg(size));
+        return false;
     }
 
-    // The tracks, skipping chunks of other kinds between them.
-    std::vector<TrackScan> tracks;
-    tracks.reserve(static_cast<std::size_t>(std::min<qsizetype>(summary.trackCount, size / 8 + 1)));
-    qsizetype pos = 8 + static_cast<qsizetype>(headerLength);
-    while (static_cast<int>(tracks.size()) < summary.trackCount) {
+    const std::uint32_t headerLength = bigEndian(data + 4, 4);
+    if (headerLength < 6)
+        result = failure(SmfError::Malformed, QStringLiteral("malformed header: %1 bytes long instead of at least 6").arg(headerLength));
+    else if (headerLength > static_cast<std::uint64_t>(size - 8))
+        result = failure(SmfError::Truncated, QStringLiteral("truncated: the header declares %1 bytes but only %2 follow").arg(headerLength).arg(size - 8));
+    else if (headerLength > 6)  // room for later fields, but the synthesizer's player takes only 6
+        result = failure(SmfError::Unsupported, QStringLiteral("unsupported: a header of %1 bytes instead of 6").arg(headerLength));
+    if (!result.ok())
+        return false;
+
+    SmfSummary& summary = result.summary;
+    summary.format = static_cast<int>(bigEndian(data + 8, 2));
+    summary.trackCount = static_cast<int>(bigEndian(data + 10, 2));
+    if (summary.format > 2)
+        result = failure(SmfError::Unsupported, QStringLiteral("unsupported: format %1 (formats 0, 1 and 2 are known)").arg(summary.format));
+    else if (summary.trackCount == 0)
+        result = failure(SmfError::Malformed, QStringLiteral("malformed header: no tracks"));
+    else if (summary.format == 0 && summary.trackCount != 1)
+        result = failure(SmfError::Malformed, QStringLiteral("malformed header: format 0 with %1 tracks instead of 1").arg(summary.trackCount));
+    if (!result.ok())
+        return false;
+    return readDivision(bigEndian(data + 12, 2), result, microsecondsPerTick);
+}
+
+// The track chunks after the header, skipping chunks of other kinds between
+// them. On an error `result` holds it and the answer is false.
+bool readTracks(const unsigned char* data, qsizetype size, SmfResult& result, std::vector<TrackScan>& tracks)
+{
+    const int trackCount = result.summary.trackCount;
+    tracks.reserve(static_cast<std::size_t>(std::min<qsizetype>(trackCount, size / 8 + 1)));
+    qsizetype pos = kHeaderBytes;
+    while (static_cast<int>(tracks.size()) < trackCount) {
         const int trackNumber = static_cast<int>(tracks.size()) + 1;
         const qsizetype left = size - pos;
         if (left == 0)
-            return failure(SmfError::Truncated,
-                           QStringLiteral("truncated: track %1 of %2 is missing").arg(trackNumber).arg(summary.trackCount));
-        if (left < 8)
-            return failure(SmfError::Truncated, QStringLiteral("truncated: a chunk header cut off at byte %1").arg(pos));
-        if (!isChunkTag(data + pos))
-            return failure(SmfError::Malformed, QStringLiteral("malformed file: no chunk starts at byte %1").arg(pos));
+            result = failure(SmfError::Truncated, QStringLiteral("truncated: track %1 of %2 is missing").arg(trackNumber).arg(trackCount));
+        else if (left < 8)
+            result = failure(SmfError::Truncated, QStringLiteral("truncated: a chunk header cut off at byte %1").arg(pos));
+        else if (!isChunkTag(data + pos))
+            result = failure(SmfError::Malformed, QStringLiteral("malformed file: no chunk starts at byte %1").arg(pos));
+        if (!result.ok())
+            return false;
         const bool isTrack = std::equal(data + pos, data + pos + 4, "MTrk");
         const std::uint32_t length = bigEndian(data + pos + 4, 4);
         pos += 8;
-        if (length > static_cast<std::uint64_t>(size - pos))
-            return failure(SmfError::Truncated, QStringLiteral("truncated: a chunk at byte %1 declares %2 bytes but only %3 follow")
-                                                    .arg(pos - 8).arg(length).arg(size - pos));
+        if (length > static_cast<std::uint64_t>(size - pos)) {
+            result = failure(SmfError::Truncated, QStringLiteral("truncated: a chunk at byte %1 declares %2 bytes but only %3 follow")
+                                                      .arg(pos - 8).arg(length).arg(size - pos));
+            return false;
+        }
         if (isTrack) {
             TrackScan scan;
             TrackScanner scanner(data + pos, static_cast<qsizetype>(length), trackNumber, pos);
             if (!scanner.scan(scan, result))
-                return result;
+                return false;
             tracks.push_back(std::move(scan));
         }
         pos += static_cast<qsizetype>(length);
     }
+    return true;
+}
 
+// The file's note count and length from its tracks.
+void measure(const std::vector<TrackScan>& tracks, double microsecondsPerTick, SmfSummary& summary)
+{
     for (const TrackScan& track : tracks)
         summary.noteOnCount += track.noteOnCount;
 
@@ -326,12 +356,26 @@ SmfResult ParseSmf(const QByteArray& bytes)
                          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
         summary.lengthMs = microsecondsTo(summary.lengthTicks, tempi, summary.division) / 1000.0;
     }
-    if (summary.framesPerSecond > 0) {
+}
+
+} // namespace
+
+SmfResult ParseSmf(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    SmfResult result;
+    double microsecondsPerTick = 0.0;  // time-code timing only
+    std::vector<TrackScan> tracks;
+    if (!readHeader(data, size, result, microsecondsPerTick) || !readTracks(data, size, result, tracks))
+        return result;
+    measure(tracks, microsecondsPerTick, result.summary);
+    if (result.summary.framesPerSecond > 0) {
         // The synthesizer's player does not play time-code timing; the
         // figures stay read.
         result.error = SmfError::Unsupported;
         result.message = QStringLiteral("unsupported: time-code timing (%1 frames per second), which the synthesizer "
-                                        "does not play").arg(summary.framesPerSecond);
+                                        "does not play").arg(result.summary.framesPerSecond);
     }
     return result;
 }
