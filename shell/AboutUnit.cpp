@@ -1,10 +1,9 @@
 #include "shell/AboutUnit.h"
 
 #include "flat/TFlatButtonUnit.h"
-#include "shell/OkButton.h"
+#include "shell/ProgramLook.h"
 
 #include "flat/TFlatSoundUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
@@ -32,7 +31,7 @@ constexpr TColor clBlue = 0xFF0000;  // blue in the colour layout: bits 16 to 23
 
 QFont sansSerif(bool bold = false, bool underline = false)
 {
-    QFont f = PixelFont(QStringLiteral("MS Sans Serif"), 11, bold);
+    QFont f = SansSerif(11, bold);
     f.setUnderline(underline);
     return f;
 }
