@@ -70,12 +70,7 @@ ImageControl* addIcon(QWidget* form, const char* name, const QRect& place, const
 LabelControl* addLabel(QWidget* form, const char* name, const QRect& place, const QString& caption, const QFont& font,
                        const char* hint)
 {
-    auto* c = new LabelControl(form);
-    c->setObjectName(QLatin1String(name));
-    c->SetLabelFont(font);
-    c->SetCaption(caption);
-    c->SetFontColor(kLime);
-    c->SetTransparent(true);
+    LabelControl* c = CreateLimeLabel(form, name, caption, font);
     c->setGeometry(place);
     c->setToolTip(QString::fromUtf8(hint));
     return c;

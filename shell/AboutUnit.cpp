@@ -94,14 +94,9 @@ void TAbout::createControls()
     connect(Shape1->events(), &ControlEvents::mouseMove, this,
             [this](Qt::KeyboardModifiers shift, int x, int y) { Shape1MouseMove(Shape1, shift, x, y); });
 
-    const auto label = [this, &lime](const char* name, int x, int y, const QString& caption,
-                                     const QFont& font = sansSerif()) {
-        auto* l = new LabelControl(this);
-        l->setObjectName(QLatin1String(name));
-        l->SetLabelFont(font);
-        l->SetCaption(caption);
-        l->SetFontColor(lime);
-        l->SetTransparent(true);
+    const auto label = [this](const char* name, int x, int y, const QString& caption,
+                              const QFont& font = sansSerif()) {
+        LabelControl* l = CreateLimeLabel(this, name, caption, font);
         l->move(x, y);
         return l;
     };

@@ -44,12 +44,7 @@ TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(2, 2, 257, 105);
 
-    Label1 = new LabelControl(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->SetLabelFont(SansSerif(13));
-    Label1->SetCaption(QStringLiteral("No chords matching your requests"));  // sizes itself to the text
-    Label1->SetFontColor(lime);
-    Label1->SetTransparent(true);
+    Label1 = CreateLimeLabel(this, "Label1", QStringLiteral("No chords matching your requests"), SansSerif(13));
     Label1->move(41, 24);
 
     Image1 = new ImageControl(this);

@@ -1,5 +1,6 @@
 #include "shell/ProgramLook.h"
 
+#include "controls/LabelControl.h"
 #include "flat/TFlatButtonUnit.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
@@ -13,6 +14,17 @@ namespace fretlore {
 QFont SansSerif(int pixels, bool bold)
 {
     return PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
+}
+
+LabelControl* CreateLimeLabel(QWidget* window, const char* name, const QString& caption, const QFont& font)
+{
+    auto* label = new LabelControl(window);
+    label->setObjectName(QLatin1String(name));
+    label->SetLabelFont(font);
+    label->SetCaption(caption);
+    label->SetFontColor(ToQColor(clLime));
+    label->SetTransparent(true);
+    return label;
 }
 
 TFlatButton* CreateOkButton(QWidget* window, int left, int top)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 class QWidget;
 
 namespace fretlore {
 
+class LabelControl;
 class TFlatButton;
 class TFlatComboBox;
 class TFlatEdit;
@@ -19,6 +21,10 @@ class TFlatProgressBar;
 
 // The windows' font, "MS Sans Serif" `pixels` high.
 QFont SansSerif(int pixels, bool bold = false);
+
+// A caption named `name`, lime in `font` on the window's own background,
+// sized to its text until the caller places it.
+LabelControl* CreateLimeLabel(QWidget* window, const char* name, const QString& caption, const QFont& font);
 
 // The "OK" flat button of the about and message windows, 97 x 25, named
 // FlatButton1: a lime caption on black, its outline black at rest and lime

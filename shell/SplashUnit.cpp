@@ -3,7 +3,6 @@
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
-#include "platform/TColor.h"
 #include "controls/WindowRegion.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
@@ -37,12 +36,7 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     Image1->SetPicture(QImage(QLatin1String(PicturePaths::Splash)));
 
     const auto label = [this](const char* name, int x, int y, int pixels, const QString& caption) {
-        auto* l = new LabelControl(this);
-        l->setObjectName(QLatin1String(name));
-        l->SetLabelFont(SansSerif(pixels));
-        l->SetCaption(caption);
-        l->SetFontColor(ToQColor(clLime));
-        l->SetTransparent(true);
+        LabelControl* l = CreateLimeLabel(this, name, caption, SansSerif(pixels));
         l->move(x, y);
         return l;
     };
