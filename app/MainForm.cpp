@@ -259,6 +259,8 @@ void createUnseenControls(TForm1& form, MediaSystem* media)
 
 void CreateMainControls(TForm1& form, MediaSystem* media)
 {
+    // The navigator comes before the searches: the window's first focus goes
+    // to the first of them that takes the keyboard, the list.
     createChrome(form);
     createDiagram(form);
     createNavigator(form);
