@@ -1,7 +1,6 @@
 #include "app/MainUnit.h"
 
-#include "app/ColumnHeads.h"
-#include "catalogue/ChordCatalogue.h"
+#include "app/MainForm.h"
 #include "catalogue/ChordEntry.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/ToneHover.h"
@@ -12,7 +11,6 @@
 #include "flat/TFlatProgressBarUnit.h"
 #include "flat/TFlatSoundUnit.h"
 #include "controls/ApplicationMinimize.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ListBoxControl.h"
@@ -30,6 +28,7 @@
 #include "search/NameTest.h"
 #include "search/SearchHistory.h"
 #include "shell/MessageUnit.h"
+#include "shell/ProgramLook.h"
 #include "platform/ShellOpen.h"
 #include "shell/AboutUnit.h"
 #include "shell/CreditsUnit.h"
@@ -45,26 +44,6 @@
 
 namespace fretlore {
 
-namespace {
-
-const QColor kLime = ToQColor(clLime);
-const QColor kBlack = ToQColor(clBlack);
-
-QFont sansSerif(int pixels, bool bold = false)
-{
-    return PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
-}
-
-QImage picture(const char* name)
-{
-    return QImage(QStringLiteral(":/pictures/") + QLatin1String(name));
-}
-
-const char* const kFretHint =
-    "Fret number on the %1 string ( X if desired chord doesn`t include this string or ? if you are not sure )";
-
-} // namespace
-
 TForm1::TForm1(MediaSystem* media, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media),
       minimize_(new ApplicationMinimize(this))
@@ -73,14 +52,15 @@ TForm1::TForm1(MediaSystem* media, QWidget* parent)
     setWindowTitle(QStringLiteral("Fretlore PRO"));
     setGeometry(252, 186, 572, 423);
     setFixedSize(572, 423);
+    const QColor black = ToQColor(clBlack);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBlack);
-    pal.setColor(QPalette::WindowText, kBlack);  // the window text colour of the default font
+    pal.setColor(QPalette::Window, black);
+    pal.setColor(QPalette::WindowText, black);  // the window text colour of the default font
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(sansSerif(11));
+    setFont(SansSerif(11));
 
-    createControls();
+    CreateMainControls(*this, media_);
     strum_ = std::make_unique<StrumSequencer>(Players(), Timer1, [this] { ListBoxClick(BitBtn1); });
     connectHandlers();
     FormCreate(this);
@@ -168,221 +148,6 @@ StringPlayerSet TForm1::Players() const
 int TForm1::StrumStep() const
 {
     return strum_->StrumStep;
-}
-
-void TForm1::createControls()
-{
-    const auto image = [this](const char* name, int x, int y, int w, int h, const char* pictureFile,
-                              const char* hint) {
-        auto* c = new ImageControl(this);
-        c->setObjectName(QLatin1String(name));
-        c->setGeometry(x, y, w, h);
-        if (pictureFile)
-            c->SetPicture(picture(pictureFile));
-        if (hint)
-            c->setToolTip(QString::fromUtf8(hint));
-        return c;
-    };
-    const auto label = [this](const char* name, int x, int y, int w, int h, const QString& caption,
-                              const QFont& font, const char* hint) {
-        auto* c = new LabelControl(this);
-        c->setObjectName(QLatin1String(name));
-        c->SetLabelFont(font);
-        c->SetCaption(caption);
-        c->SetFontColor(kLime);
-        c->SetTransparent(true);
-        // The designed size stands until the caption or the font changes.
-        c->setGeometry(x, y, w, h);
-        if (hint)
-            c->setToolTip(QString::fromUtf8(hint));
-        return c;
-    };
-
-    // Painted controls, in creation order: a later one paints over an earlier one.
-    Stratocaster = image("Stratocaster", 5, 5, 200, 72, "stratocaster.png", "Fender stratocaster ®");
-    Stratocaster->setCursor(Qt::SizeAllCursor);
-
-    Shape1 = new ShapeControl(this, kBlack, kLime, 2);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(16, 80, 553, 339);
-
-    Chord = image("Chord", 17, 241, 391, 176, nullptr, "Chords displayer - hold mouse over tone to see it`s name");
-    Chord->SetPicture(DiagramTemplate());
-    Chord->SetAutoSize(true);
-    Chord->SetTransparent(true);
-
-    Kestrune = image("Kestrune", 23, 95, 387, 73, "kestrune.png", "Kestrune softworks Fretlore PRO");
-    Kestrune->SetStretch(true);
-
-    const QFont stringFont = sansSerif(13);
-    Label1 = label("Label1", 404, 264, 16, 16, QStringLiteral("E6"), stringFont, "E6 string");
-    Label4 = label("Label4", 404, 287, 16, 16, QStringLiteral("A5"), stringFont, "A5 string");
-    Label5 = label("Label5", 404, 310, 17, 16, QStringLiteral("D4"), stringFont, "D4 string");
-    Label6 = label("Label6", 404, 332, 17, 16, QStringLiteral("G3"), stringFont, "G3 string");
-    Label7 = label("Label7", 404, 355, 16, 16, QStringLiteral("B2"), stringFont, "B2 string");
-    Label8 = label("Label8", 404, 378, 15, 16, QStringLiteral("e1"), stringFont, "e1 string");
-
-    BitBtn1 = new SpeedButton(this, QStringLiteral("Search by &name"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(312, 214, 89, 21);
-    BitBtn1->setToolTip(QStringLiteral("Start search"));
-    BitBtn1->setEnabled(false);
-    BitBtn2 = new SpeedButton(this, QStringLiteral("Search by &look"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(312, 184, 89, 21);
-    BitBtn2->setToolTip(QStringLiteral("Start search"));
-    BitBtn2->setEnabled(false);
-
-    // The column heads, each centred over its fret edit (33 wide, 48 apart,
-    // from x 25): the label spans the six edits.
-    auto* heads = new ColumnHeads(this);
-    heads->setObjectName(QStringLiteral("Label3"));
-    heads->SetLabelFont(sansSerif(11));
-    heads->SetCaption(QStringLiteral("    E              A             D              G             B              e"));
-    heads->SetFontColor(kLime);
-    heads->SetTransparent(true);
-    heads->setGeometry(25, 166, 5 * 48 + 33, 13);
-    heads->SetCentres({16, 64, 112, 160, 208, 256});
-    Label3 = heads;
-
-    Ultimate = image("Ultimate", 148, 70, 277, 30, "ultimate.png", "Fretlore PRO consists 1008 chords");
-    Ultimate->SetStretch(true);
-
-    Label9 = label("Label9", 529, 85, 9, 20, QStringLiteral("_"), sansSerif(16), "Minimize");
-    Label10 = label("Label10", 547, 85, 11, 20, QStringLiteral("X"), sansSerif(16), "Close");
-
-    SoundP = image("SoundP", 431, 88, 16, 16, "play.png", "Play selected chord on MIDI device");
-    SoundP->SetAutoSize(true);
-    SoundP->SetTransparent(true);
-    SoundP->setCursor(Qt::ArrowCursor);
-
-    MainRgn = image("MainRgn", 408, 26, 16, 16, "main_mask.png", nullptr);
-
-    ChordName = label("ChordName", 208, 244, 5, 16, QString(), sansSerif(13, true), "Chord name");
-    ChordName->SetTransparent(false);
-    ChordName->SetColor(kBlack);
-
-    Label14 = label("Label14", 504, 400, 57, 13, QStringLiteral("18.10.2000."), sansSerif(11), "Build date");
-
-    SplashRgn = image("SplashRgn", 432, 26, 16, 16, "splash_mask.png", nullptr);
-
-    www = image("www", 478, 88, 16, 17, "www.png", "Visit Kestrune softworks home page");
-    www->SetStretch(true);
-    www->SetTransparent(true);
-    www->setCursor(Qt::PointingHandCursor);
-    mail = image("mail", 502, 88, 16, 16, "mail.png", "Contact Kestrune softworks via e-mail");
-    mail->SetStretch(true);
-    mail->SetTransparent(true);
-    mail->setCursor(Qt::PointingHandCursor);
-    Author = image("Author", 455, 88, 16, 16, "author.png", "About author of this program");
-    Author->SetAutoSize(true);
-    Author->SetTransparent(true);
-    Author->setCursor(Qt::PointingHandCursor);
-
-    Shape2 = new ShapeControl(this, kBlack, kLime, 1);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setGeometry(428, 111, 132, 276);
-
-    TmpP = image("TmpP", 456, 20, 33, 33, nullptr, nullptr);
-    TmpP->SetAutoSize(true);
-    TmpP->hide();
-
-    FlatProgressBar1 = new TFlatProgressBar(this);
-    FlatProgressBar1->setObjectName(QStringLiteral("FlatProgressBar1"));
-    FlatProgressBar1->setGeometry(25, 395, 375, 16);
-    FlatProgressBar1->SetColorElement(kLime);
-    FlatProgressBar1->SetColorBorder(kLime);
-    FlatProgressBar1->setRange(0, 100);
-    FlatProgressBar1->SetSmooth(true);
-    FlatProgressBar1->setToolTip(QStringLiteral("Search progress indicator"));
-    FlatProgressBar1->hide();
-
-    // Controls that are windows of their own lie above all the painted ones.
-    ListBox = new ListBoxControl(this);
-    ListBox->setObjectName(QStringLiteral("ListBox"));
-    ListBox->setGeometry(429, 113, 129, 272);
-    ListBox->setFrameShape(QFrame::NoFrame);
-    ListBox->setFont(PixelFont(QStringLiteral("Courier New"), 13));
-    ListBox->setUniformItemSizes(true);
-    ListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox->setTextElideMode(Qt::ElideNone);  // the fret fields simply run past the right edge
-    ListBox->setToolTip(QStringLiteral("Chords navigator"));
-    QPalette listPalette = ListBox->palette();
-    listPalette.setColor(QPalette::Base, kBlack);
-    listPalette.setColor(QPalette::Text, kLime);
-    listPalette.setColor(QPalette::Highlight, kLime);
-    listPalette.setColor(QPalette::HighlightedText, kBlack);
-    // The scroll bar in the same colours: a lime slider on black.
-    listPalette.setColor(QPalette::Window, kBlack);
-    listPalette.setColor(QPalette::Button, kBlack);
-    listPalette.setColor(QPalette::Dark, kLime);
-    listPalette.setColor(QPalette::Mid, kLime);
-    listPalette.setColor(QPalette::Light, kLime);
-    listPalette.setColor(QPalette::ButtonText, kLime);
-    ListBox->setPalette(listPalette);
-    ListBox->SetItemHeight(16);
-    ListBox->addItems(ChordCatalogue());
-    ListBox->setCurrentRow(-1);
-
-    // The six hidden players, S6 created first; player n sounds on the device's slot n - 1.
-    MidiDevice* midi = media_ ? &media_->Midi() : nullptr;
-    StringPlayer** const players[6] = {&S6, &S5, &S4, &S3, &S2, &S1};
-    for (int k = 0; k < 6; ++k) {
-        const int n = 6 - k;
-        *players[k] = new StringPlayer(this, QStringLiteral("S%1").arg(n), midi, n - 1);
-    }
-
-    Edit1 = new TFlatComboBox(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(25, 214, 273, 21);
-    Edit1->SetColor(kBlack);
-    Edit1->SetColorArrow(kLime);
-    Edit1->SetColorArrowBackground(kBlack);
-    Edit1->SetColorBorder(kLime);
-    Edit1->SetFontColor(kLime);
-    Edit1->setFont(sansSerif(11));
-    Edit1->setToolTip(QStringLiteral("Name of desired font"));
-
-    TFlatEdit** const edits[6] = {&Estr6, &Estr5, &Estr4, &Estr3, &Estr2, &Estr1};
-    const char* const strings[6] = {"E6", "A5", "D4", "G3", "B2", "e1"};
-    for (int k = 0; k < 6; ++k) {
-        auto* e = new TFlatEdit(this);
-        e->setObjectName(QStringLiteral("Estr%1").arg(6 - k));
-        e->setGeometry(25 + 48 * k, 184, 33, 19);
-        e->SetColorFocused(kBlack);
-        e->SetColorBorder(kLime);
-        e->SetColorFlat(kBlack);
-        e->SetFontColor(kLime);
-        e->setFont(sansSerif(11));
-        e->SetMaxLength(2);
-        e->setToolTip(QString::fromLatin1(kFretHint).arg(QLatin1String(strings[k])));
-        *edits[k] = e;
-    }
-
-    Timer1 = new MessageTimer(this, 600, false);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-
-    FlatHint1 = new TFlatHint(this);
-    FlatHint1->setObjectName(QStringLiteral("FlatHint1"));
-    FlatHint1->SetColorBackground(kBlack);
-    FlatHint1->SetColorBorder(kLime);
-    FlatHint1->SetMaxHintWidth(255);
-    FlatHint1->SetFont(sansSerif(11));
-    FlatHint1->SetFontColor(kLime);
-
-    Sound1 = new TFlatSound(this, media_ ? &media_->Output() : nullptr);
-    Sound1->setObjectName(QStringLiteral("Sound1"));
-    Sound1->SetEvent(seBtnClick);
-    Sound1->SetBeep([] { QApplication::beep(); });
-
-    // Tab order: the list first, then the name field and the six fret edits.
-    setTabOrder(ListBox, Edit1);
-    setTabOrder(Edit1, Estr6);
-    setTabOrder(Estr6, Estr5);
-    setTabOrder(Estr5, Estr4);
-    setTabOrder(Estr4, Estr3);
-    setTabOrder(Estr3, Estr2);
-    setTabOrder(Estr2, Estr1);
 }
 
 void TForm1::FormCreate(QObject*)

@@ -151,7 +151,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void createControls();
     void dragWindow(int x, int y);
 
     void connectHandlers();

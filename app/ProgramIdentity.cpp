@@ -1,6 +1,6 @@
 #include "app/ProgramIdentity.h"
 
-#include "picturepaths.h"
+#include "resources/PicturePaths.h"
 
 #include <QApplication>
 #include <QIcon>

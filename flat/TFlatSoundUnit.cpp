@@ -2,6 +2,7 @@
 
 #include "media/AudioOutput.h"
 #include "media/PcmWave.h"
+#include "resources/WaveResources.h"
 
 #include <QFile>
 
@@ -10,7 +11,7 @@ namespace fretlore {
 TFlatSound::TFlatSound(QObject* parent, AudioOutput* output, const QString& resource)
     : QObject(parent), output_(output)
 {
-    QFile file(resource);
+    QFile file(resource.isEmpty() ? WaveResourcePath(QLatin1String(kClickSound)) : resource);
     if (!file.open(QIODevice::ReadOnly) || !ReadPcmWave(file.readAll(), &samples_, &sampleRate_))
         samples_.clear();
 }

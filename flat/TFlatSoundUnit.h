@@ -22,10 +22,9 @@ enum TSoundEvent { seBtnClick = 0, seMenu, seMenuClick, seMoveIntoBtn, sePanelEx
 class TFlatSound : public QObject {
     Q_OBJECT
 public:
-    // `resource` is the WAVE file to play: the program's own click unless a
-    // test gives another.
-    TFlatSound(QObject* parent, AudioOutput* output,
-               const QString& resource = QStringLiteral(":/sounds/ENC_001.wav"));
+    // `resource` is the WAVE file to play; empty, the program's own click
+    // (a test gives another).
+    TFlatSound(QObject* parent, AudioOutput* output, const QString& resource = QString());
 
     // What sounds when the click itself cannot; none by default.
     void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }

@@ -1,10 +1,9 @@
 #include "shell/AboutUnit.h"
 
 #include "flat/TFlatButtonUnit.h"
-#include "shell/OkButton.h"
+#include "shell/ProgramLook.h"
 
 #include "flat/TFlatSoundUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
@@ -32,7 +31,7 @@ constexpr TColor clBlue = 0xFF0000;  // blue in the colour layout: bits 16 to 23
 
 QFont sansSerif(bool bold = false, bool underline = false)
 {
-    QFont f = PixelFont(QStringLiteral("MS Sans Serif"), 11, bold);
+    QFont f = SansSerif(11, bold);
     f.setUnderline(underline);
     return f;
 }
@@ -95,14 +94,9 @@ void TAbout::createControls()
     connect(Shape1->events(), &ControlEvents::mouseMove, this,
             [this](Qt::KeyboardModifiers shift, int x, int y) { Shape1MouseMove(Shape1, shift, x, y); });
 
-    const auto label = [this, &lime](const char* name, int x, int y, const QString& caption,
-                                     const QFont& font = sansSerif()) {
-        auto* l = new LabelControl(this);
-        l->setObjectName(QLatin1String(name));
-        l->SetLabelFont(font);
-        l->SetCaption(caption);
-        l->SetFontColor(lime);
-        l->SetTransparent(true);
+    const auto label = [this](const char* name, int x, int y, const QString& caption,
+                              const QFont& font = sansSerif()) {
+        LabelControl* l = CreateLimeLabel(this, name, caption, font);
         l->move(x, y);
         return l;
     };

@@ -1,14 +1,14 @@
 #include "shell/MessageUnit.h"
 
 #include "flat/TFlatButtonUnit.h"
-#include "shell/OkButton.h"
+#include "shell/ProgramLook.h"
 
 #include "flat/TFlatSoundUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ShapeControl.h"
 #include "platform/TColor.h"
+#include "resources/PicturePaths.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kWidth = 261;
 constexpr int kHeight = 109;
-
-QFont sansSerif(int pixels)
-{
-    return PixelFont(QStringLiteral("MS Sans Serif"), pixels);
-}
 
 } // namespace
 
@@ -49,19 +44,14 @@ TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(2, 2, 257, 105);
 
-    Label1 = new LabelControl(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->SetLabelFont(sansSerif(13));
-    Label1->SetCaption(QStringLiteral("No chords matching your requests"));  // sizes itself to the text
-    Label1->SetFontColor(lime);
-    Label1->SetTransparent(true);
+    Label1 = CreateLimeLabel(this, "Label1", QStringLiteral("No chords matching your requests"), SansSerif(13));
     Label1->move(41, 24);
 
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->SetAutoSize(true);
     Image1->SetTransparent(true);
-    Image1->SetPicture(QImage(QStringLiteral(":/pictures/exclamation.png")));
+    Image1->SetPicture(QImage(QLatin1String(PicturePaths::Exclamation)));
     Image1->move(8, 16);
 
     FlatButton1 = CreateOkButton(this, 82, 68);

@@ -1,11 +1,11 @@
 #include "shell/SplashUnit.h"
 
-#include "platform/FontSubstitutes.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
-#include "platform/TColor.h"
 #include "controls/WindowRegion.h"
+#include "resources/PicturePaths.h"
+#include "shell/ProgramLook.h"
 #include "shell/bmp2rgn.h"
 
 #include <QGuiApplication>
@@ -33,15 +33,10 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kWidth, kHeight);
-    Image1->SetPicture(QImage(QStringLiteral(":/pictures/splash.png")));
+    Image1->SetPicture(QImage(QLatin1String(PicturePaths::Splash)));
 
     const auto label = [this](const char* name, int x, int y, int pixels, const QString& caption) {
-        auto* l = new LabelControl(this);
-        l->setObjectName(QLatin1String(name));
-        l->SetLabelFont(PixelFont(QStringLiteral("MS Sans Serif"), pixels));
-        l->SetCaption(caption);
-        l->SetFontColor(ToQColor(clLime));
-        l->SetTransparent(true);
+        LabelControl* l = CreateLimeLabel(this, name, caption, SansSerif(pixels));
         l->move(x, y);
         return l;
     };

@@ -13,6 +13,7 @@
 
 #include "AppTestMain.h"
 #include "ClickTiming.h"
+#include "WindowTesting.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -22,14 +23,15 @@
 #include <cmath>
 
 using namespace fretlore;
+using windowtest::kBlack;
+using windowtest::kLime;
 
 namespace {
 
-const QRgb kLime = qRgb(0, 255, 0);
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kWhite = qRgb(255, 255, 255);
+const QColor kWhite(255, 255, 255);
 
-QRgb at(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000; }
+// The pixel's colour, opaque whatever the picture's alpha.
+QColor at(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
 
 // Shows line `index` as the program does (no click sound).
 void show(TForm1& form, int index)

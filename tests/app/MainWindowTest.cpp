@@ -1,5 +1,6 @@
-// The main window as it stands after creation: every control's place, look,
-// texts and state, the state FormCreate sets, and the window creation order.
+// The main window as it stands after creation: every control's place and what
+// the window shows there, its look, texts and state, the state FormCreate
+// sets, and the window creation order.
 #include "app/Windows.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
@@ -23,7 +24,28 @@
 #include <QScreen>
 #include <QTest>
 
+#include "WindowTesting.h"
+
 using namespace fretlore;
+using windowtest::countPixels;
+using windowtest::kBlack;
+using windowtest::kLime;
+
+namespace {
+
+// What the window shows at a control's place.
+enum class Shows {
+    Picture,              // lime artwork, within the window's outline
+    PictureOnTheOutline,  // lime artwork that makes part of the outline itself
+    Text,                 // lime text within the outline
+    Outline,              // a lime frame within the outline
+    GreyedText,           // a disabled caption
+    Black,                // black: an empty caption on its own black
+    OutsideTheOutline,    // a picture the window holds outside its shape
+    Nothing,              // hidden until needed
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -64,44 +86,123 @@ private slots:
         QVERIFY(!mask.contains(QPoint(432, 26)));
     }
 
-    void everyControlStandsWhereDesigned_data()
+    // The window's design, stated once: each control by name, its class, its
+    // place and what the window shows there. The checks read the window.
+    void everyControlShowsWhereDesigned_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<int>("shows");
         const struct {
             const char* name;
-            QRect rect;
+            const char* type;
+            QRect place;
+            Shows shows;
         } rows[] = {
-            {"Stratocaster", {5, 5, 200, 72}},   {"Shape1", {16, 80, 553, 339}},
-            {"Chord", {17, 241, 391, 176}},      {"Kestrune", {23, 95, 387, 73}},
-            {"Label1", {404, 264, 16, 16}},      {"Label4", {404, 287, 16, 16}},
-            {"Label5", {404, 310, 17, 16}},      {"Label6", {404, 332, 17, 16}},
-            {"Label7", {404, 355, 16, 16}},      {"Label8", {404, 378, 15, 16}},
-            {"BitBtn1", {312, 214, 89, 21}},     {"BitBtn2", {312, 184, 89, 21}},
-            {"Label3", {25, 166, 273, 13}},      {"Ultimate", {148, 70, 277, 30}},
-            {"Label9", {529, 85, 9, 20}},        {"Label10", {547, 85, 11, 20}},
-            {"SoundP", {431, 88, 16, 16}},       {"MainRgn", {408, 26, 16, 16}},
-            {"ChordName", {208, 244, 5, 16}},    {"Label14", {504, 400, 57, 13}},
-            {"SplashRgn", {432, 26, 16, 16}},    {"www", {478, 88, 16, 17}},
-            {"mail", {502, 88, 16, 16}},         {"Author", {455, 88, 16, 16}},
-            {"Shape2", {428, 111, 132, 276}},    {"TmpP", {456, 20, 391, 176}},
-            {"FlatProgressBar1", {25, 395, 375, 16}}, {"ListBox", {429, 113, 129, 272}},
-            {"Edit1", {25, 214, 273, 21}},       {"Estr6", {25, 184, 33, 19}},
-            {"Estr5", {73, 184, 33, 19}},        {"Estr4", {121, 184, 33, 19}},
-            {"Estr3", {169, 184, 33, 19}},       {"Estr2", {217, 184, 33, 19}},
-            {"Estr1", {265, 184, 33, 19}},
+            {"Stratocaster", "ImageControl", {5, 5, 200, 72}, Shows::PictureOnTheOutline},
+            {"Ultimate", "ImageControl", {148, 70, 277, 30}, Shows::PictureOnTheOutline},
+            {"Shape1", "ShapeControl", {16, 80, 553, 339}, Shows::Outline},
+            {"Kestrune", "ImageControl", {23, 95, 387, 73}, Shows::Picture},
+            {"Chord", "ImageControl", {17, 241, 391, 176}, Shows::Picture},
+            {"ChordName", "LabelControl", {208, 244, 5, 16}, Shows::Black},
+            {"TmpP", "ImageControl", {456, 20, 391, 176}, Shows::Nothing},
+            {"Label1", "LabelControl", {404, 264, 16, 16}, Shows::Text},
+            {"Label4", "LabelControl", {404, 287, 16, 16}, Shows::Text},
+            {"Label5", "LabelControl", {404, 310, 17, 16}, Shows::Text},
+            {"Label6", "LabelControl", {404, 332, 17, 16}, Shows::Text},
+            {"Label7", "LabelControl", {404, 355, 16, 16}, Shows::Text},
+            {"Label8", "LabelControl", {404, 378, 15, 16}, Shows::Text},
+            {"Label9", "LabelControl", {529, 85, 9, 20}, Shows::Text},
+            {"Label10", "LabelControl", {547, 85, 11, 20}, Shows::Text},
+            {"Label14", "LabelControl", {504, 400, 57, 13}, Shows::Text},
+            {"SoundP", "ImageControl", {431, 88, 16, 16}, Shows::Picture},
+            {"Author", "ImageControl", {455, 88, 16, 16}, Shows::Picture},
+            {"www", "ImageControl", {478, 88, 16, 17}, Shows::Picture},
+            {"mail", "ImageControl", {502, 88, 16, 16}, Shows::Picture},
+            {"MainRgn", "ImageControl", {408, 26, 16, 16}, Shows::OutsideTheOutline},
+            {"SplashRgn", "ImageControl", {432, 26, 16, 16}, Shows::OutsideTheOutline},
+            {"Shape2", "ShapeControl", {428, 111, 132, 276}, Shows::Outline},
+            {"ListBox", "ListBoxControl", {429, 113, 129, 272}, Shows::Text},
+            {"Label3", "ColumnHeads", {25, 166, 273, 13}, Shows::Text},
+            {"Estr6", "TFlatEdit", {25, 184, 33, 19}, Shows::Outline},
+            {"Estr5", "TFlatEdit", {73, 184, 33, 19}, Shows::Outline},
+            {"Estr4", "TFlatEdit", {121, 184, 33, 19}, Shows::Outline},
+            {"Estr3", "TFlatEdit", {169, 184, 33, 19}, Shows::Outline},
+            {"Estr2", "TFlatEdit", {217, 184, 33, 19}, Shows::Outline},
+            {"Estr1", "TFlatEdit", {265, 184, 33, 19}, Shows::Outline},
+            {"BitBtn2", "SpeedButton", {312, 184, 89, 21}, Shows::GreyedText},
+            {"Edit1", "TFlatComboBox", {25, 214, 273, 21}, Shows::Outline},
+            {"BitBtn1", "SpeedButton", {312, 214, 89, 21}, Shows::GreyedText},
+            {"FlatProgressBar1", "TFlatProgressBar", {25, 395, 375, 16}, Shows::Nothing},
         };
         for (const auto& row : rows)
-            QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.rect;
+            QTest::newRow(row.name) << QString::fromLatin1(row.name) << QString::fromLatin1(row.type)
+                                    << row.place << int(row.shows);
     }
-    void everyControlStandsWhereDesigned()
+    void everyControlShowsWhereDesigned()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, geometry);
+        QFETCH(QString, type);
+        QFETCH(QRect, place);
+        QFETCH(int, shows);
         TForm1 form;
-        const auto* control = form.findChild<QWidget*>(name);
+        const auto* control = form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
         QVERIFY(control);
-        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(control->inherits(qPrintable(QStringLiteral("fretlore::") + type)));
+        QCOMPARE(control->geometry(), place);
+        QCOMPARE(control->isHidden(), Shows(shows) == Shows::Nothing);
+
+        const QImage shot = form.grab(place).toImage();
+        int inOutline = 0;
+        for (const QRect& r : form.mask().intersected(place))
+            inOutline += r.width() * r.height();
+        const int area = place.width() * place.height();
+        int lit = 0, grey = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                lit += c.green() > 128 && c.red() < 128 && c.blue() < 128;
+                grey += c != kBlack && c.red() == c.green() && c.green() == c.blue();
+            }
+        switch (Shows(shows)) {
+        case Shows::Picture:
+        case Shows::Text:
+            QCOMPARE(inOutline, area);
+            QVERIFY(lit > 0);
+            break;
+        case Shows::PictureOnTheOutline:
+            QVERIFY(inOutline > 0 && inOutline < area);
+            QVERIFY(lit > 0);
+            break;
+        case Shows::Outline: {
+            QCOMPARE(inOutline, area);
+            const QRect edge = shot.rect();
+            int limeEdge = 0;
+            for (int x = 0; x < edge.width(); ++x)
+                limeEdge += (shot.pixelColor(x, 0) == kLime) + (shot.pixelColor(x, edge.bottom()) == kLime);
+            for (int y = 1; y < edge.bottom(); ++y)
+                limeEdge += (shot.pixelColor(0, y) == kLime) + (shot.pixelColor(edge.right(), y) == kLime);
+            const int edgeLength = 2 * (edge.width() + edge.height()) - 4;
+            QVERIFY2(limeEdge >= edgeLength * 4 / 5,
+                     qPrintable(QStringLiteral("%1 of %2 lime").arg(limeEdge).arg(edgeLength)));
+            break;
+        }
+        case Shows::GreyedText:
+            QCOMPARE(inOutline, area);
+            QCOMPARE(lit, 0);
+            QVERIFY(grey > 0);
+            break;
+        case Shows::Black:
+            QCOMPARE(inOutline, area);
+            QCOMPARE(countPixels(shot, shot.rect(), kBlack), area);
+            break;
+        case Shows::OutsideTheOutline:
+            QCOMPARE(inOutline, 0);
+            break;
+        case Shows::Nothing:
+            break;
+        }
     }
 
     void paintedControlsStackInCreationOrderBelowTheWindowedOnes()
@@ -184,12 +285,11 @@ private slots:
     void coloursAndFonts()
     {
         TForm1 form;
-        const QColor lime(0, 255, 0);
         QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::black));
         QCOMPARE(form.font().pixelSize(), 11);
         QCOMPARE(QFontInfo(form.font()).family(), QStringLiteral("Liberation Sans"));
         for (const char* name : {"Label1", "Label3", "Label9", "Label10", "ChordName", "Label14"})
-            QCOMPARE(form.findChild<LabelControl*>(QLatin1String(name))->FontColor(), lime);
+            QCOMPARE(form.findChild<LabelControl*>(QLatin1String(name))->FontColor(), kLime);
         QCOMPARE(form.Label1->font().pixelSize(), 13);
         QCOMPARE(form.Label9->font().pixelSize(), 16);
         QCOMPARE(form.ChordName->font().pixelSize(), 13);
@@ -199,18 +299,18 @@ private slots:
         QCOMPARE(form.ListBox->font().pixelSize(), 13);
         QCOMPARE(QFontInfo(form.ListBox->font()).family(), QStringLiteral("Liberation Mono"));
         QCOMPARE(form.ListBox->palette().color(QPalette::Base), QColor(Qt::black));
-        QCOMPARE(form.ListBox->palette().color(QPalette::Text), lime);
-        QCOMPARE(form.Shape1->PenColor(), lime);
+        QCOMPARE(form.ListBox->palette().color(QPalette::Text), kLime);
+        QCOMPARE(form.Shape1->PenColor(), kLime);
         QCOMPARE(form.Shape1->PenWidth(), 2);
         QCOMPARE(form.Shape2->PenWidth(), 1);
-        QCOMPARE(form.Edit1->ColorBorder(), lime);
-        QCOMPARE(form.Edit1->ColorArrow(), lime);
+        QCOMPARE(form.Edit1->ColorBorder(), kLime);
+        QCOMPARE(form.Edit1->ColorArrow(), kLime);
         QCOMPARE(form.Edit1->Color(), QColor(Qt::black));
-        QCOMPARE(form.Estr4->ColorBorder(), lime);
+        QCOMPARE(form.Estr4->ColorBorder(), kLime);
         QCOMPARE(form.Estr4->ColorFlat(), QColor(Qt::black));
-        QCOMPARE(form.FlatProgressBar1->ColorElement(), lime);
+        QCOMPARE(form.FlatProgressBar1->ColorElement(), kLime);
         QVERIFY(form.FlatProgressBar1->Smooth());
-        QCOMPARE(form.FlatHint1->ColorBorder(), lime);
+        QCOMPARE(form.FlatHint1->ColorBorder(), kLime);
         QCOMPARE(form.FlatHint1->MaxHintWidth(), 255);
     }
 

@@ -2,7 +2,7 @@
 // program carries them: exact RIFF layout (sizes, chunk order, format
 // fields), the copies compiled into the resources, and that the sounds are
 // clean: silent at both ends, no offset, no clipping, at their levels.
-#include "waveresources.h"
+#include "resources/WaveResources.h"
 
 #include "QtPrinters.h"
 

@@ -14,6 +14,7 @@
 #include "shell/WTime.h"
 
 #include "ClickTiming.h"
+#include "WindowTesting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,14 +43,8 @@ constexpr std::uint64_t kHour = 3'600'000;
 constexpr std::uint64_t kMinute = 60'000;
 constexpr std::uint64_t kSecond = 1'000;
 
-const QColor kLime = ToQColor(clLime);
+using windowtest::kLime;
 const QColor kBlue(0, 0, 255);
-
-// Silence for the output to mix the click into.
-class Silence : public AudioSource {
-public:
-    void Render(float*, float*, int) override {}
-};
 
 void send(QWidget* target, QEvent::Type type, Qt::MouseButton button, const QPoint& at = QPoint(2, 2))
 {
@@ -346,8 +341,7 @@ private slots:
 
     void okPlaysTheClickAndCloses()
     {
-        Silence silence;
-        AudioOutput output(&silence, false);
+        AudioOutput output(nullptr, false);  // no source: silence for the click to mix into
         TFlatSound sound(nullptr, &output);
         QWidget mainWindow;
         TAbout about(&mainWindow, &sound);

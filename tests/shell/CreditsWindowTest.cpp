@@ -8,6 +8,8 @@
 #include "platform/TColor.h"
 #include "shell/CreditsUnit.h"
 
+#include "WindowTesting.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,11 +20,12 @@
 #include <QTimer>
 
 using namespace fretlore;
+using windowtest::kBlack;
+using windowtest::kLime;
+using windowtest::PaintCounter;
 
 namespace {
 
-const QColor kLime = ToQColor(clLime);
-const QColor kBlack = ToQColor(clBlack);
 const QString kRule(30, u'_');
 
 // A credits window with a main window to hide and an exit that only counts.
@@ -35,21 +38,6 @@ struct Scene {
     {
         credits.SetExitProgram([this](int code) { exits << code; });
         mainWindow.show();
-    }
-};
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* watched) { watched->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++count;
-        return false;
     }
 };
 

@@ -10,6 +10,7 @@
 #include "controls/ShapeControl.h"
 
 #include "ClickTiming.h"
+#include "WindowTesting.h"
 
 #include <QGuiApplication>
 #include "flat/TFlatButtonUnit.h"
@@ -21,15 +22,11 @@
 #include <cmath>
 
 using namespace fretlore;
+using windowtest::countPixels;
+using windowtest::kBlack;
+using windowtest::kLime;
 
 namespace {
-
-const QColor kLime(0, 255, 0);
-const QColor kBlack(0, 0, 0);
-
-struct Silence : AudioSource {
-    void Render(float*, float*, int) override {}
-};
 
 std::int64_t nowNs()
 {
@@ -55,15 +52,6 @@ AudioOutput::Recording recordWhile(AudioOutput& out, Action action)
     QTest::qWait(10);
     clicktiming::waitForStream(out, 150);  // the whole click: a silent output does not wait for it
     return out.StopRecording();
-}
-
-int countPixels(const QImage& img, const QRect& area, const QColor& c)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += img.pixelColor(x, y) == c;
-    return n;
 }
 
 // A main window stand-in that notes when it is enabled again.
@@ -178,8 +166,7 @@ private slots:
 
     void okClosesFirstThenClicks()
     {
-        Silence silence;
-        AudioOutput out(&silence, false);
+        AudioOutput out(nullptr, false);  // no source: silence for the click to mix into
         TFlatSound sound(nullptr, &out);
         MainWindow main;
         TFMessage w(&main, &sound);
@@ -199,8 +186,7 @@ private slots:
 
     void keyboardClosesGiveTheMainWindowBackSilently()
     {
-        Silence silence;
-        AudioOutput out(&silence, false);
+        AudioOutput out(nullptr, false);  // no source: silence for the click to mix into
         TFlatSound sound(nullptr, &out);
         MainWindow main;
         TFMessage w(&main, &sound);

@@ -2,13 +2,15 @@
 // compiled-in resources.
 
 #include "maskfacts.h"
-#include "picturepaths.h"
+#include "resources/PicturePaths.h"
 
 #include <QFont>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+
+namespace PicturePaths = fretlore::PicturePaths;
 
 namespace {
 

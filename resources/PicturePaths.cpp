@@ -1,11 +1,11 @@
-#include "picturepaths.h"
+#include "resources/PicturePaths.h"
 
-namespace PicturePaths {
+namespace fretlore::PicturePaths {
 
 QStringList all()
 {
     QStringList paths;
-    for (const char *path : {Stratocaster, MainMask, Splash, SplashMask, Kestrune, Ultimate,
+    for (const char* path : {Stratocaster, MainMask, Splash, SplashMask, Kestrune, Ultimate,
                              Play, Author, Www, Mail, Exclamation, ChordTemplate})
         paths << QString::fromLatin1(path);
     return paths;
@@ -16,4 +16,4 @@ QString ProgramIcon(int size)
     return QStringLiteral(":/pictures/program_%1.png").arg(size);
 }
 
-} // namespace PicturePaths
+} // namespace fretlore::PicturePaths

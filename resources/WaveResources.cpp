@@ -1,4 +1,4 @@
-#include "waveresources.h"
+#include "resources/WaveResources.h"
 
 namespace fretlore {
 

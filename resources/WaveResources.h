@@ -3,9 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-// The program's WAVE sounds, compiled in by the fretlore_sounds library and
-// known by their resource names "ENC_001" to "ENC_005".
+// The program's WAVE sounds: synthesised at build time by tools/sounds,
+// compiled in by the fretlore_sounds library and known by their resource
+// names "ENC_001" to "ENC_005".
 namespace fretlore {
+
+// The one the program plays: the click of its buttons, icons and list.
+inline constexpr char kClickSound[] = "ENC_001";
 
 // Every resource name, in order.
 QStringList WaveResourceNames();

@@ -2,8 +2,11 @@
 
 #include <QStringList>
 
-// Resource paths of the program's pictures, compiled in by the
-// fretlore_artwork library.
+namespace fretlore {
+
+// Resource paths of the program's pictures: drawn at build time by
+// tools/artwork and compiled in by the fretlore_artwork library. A program
+// that does not link that library gets null pictures from them.
 namespace PicturePaths {
 
 inline constexpr char Stratocaster[] = ":/pictures/stratocaster.png";
@@ -26,3 +29,5 @@ QString ProgramIcon(int size);
 QStringList all();
 
 } // namespace PicturePaths
+
+} // namespace fretlore

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace fretlore {
+
+class MediaSystem;
+class TForm1;
+
+// Makes the main window's controls as its design has them, region by region:
+// their names, places, pictures, captions, fonts, colours and hints, the
+// stacking of the painted ones and the tab order. `media` gives the string
+// players their device and the click sound its output; without it both stay
+// silent. Run once, by the window's constructor.
+void CreateMainControls(TForm1& form, MediaSystem* media);
+
+} // namespace fretlore

@@ -1,0 +1,100 @@
+#include "shell/ProgramLook.h"
+
+#include "controls/LabelControl.h"
+#include "flat/TFlatButtonUnit.h"
+#include "flat/TFlatComboBoxUnit.h"
+#include "flat/TFlatEditUnit.h"
+#include "flat/TFlatHintUnit.h"
+#include "flat/TFlatProgressBarUnit.h"
+#include "platform/FontSubstitutes.h"
+#include "platform/TColor.h"
+
+namespace fretlore {
+
+QFont SansSerif(int pixels, bool bold)
+{
+    return PixelFont(QStringLiteral("MS Sans Serif"), pixels, bold);
+}
+
+LabelControl* CreateLimeLabel(QWidget* window, const char* name, const QString& caption, const QFont& font)
+{
+    auto* label = new LabelControl(window);
+    label->setObjectName(QLatin1String(name));
+    label->SetLabelFont(font);
+    label->SetCaption(caption);
+    label->SetFontColor(ToQColor(clLime));
+    label->SetTransparent(true);
+    return label;
+}
+
+TFlatButton* CreateOkButton(QWidget* window, int left, int top)
+{
+    const QColor lime = ToQColor(clLime);
+    const QColor black = ToQColor(clBlack);
+    auto* button = new TFlatButton(window);
+    button->setObjectName(QStringLiteral("FlatButton1"));
+    button->setGeometry(left, top, 97, 25);
+    button->SetCaption(QStringLiteral("OK"));
+    button->setFont(SansSerif(11));
+    button->SetFontColor(lime);
+    button->SetColorFocused(black);
+    button->SetColorDown(black);
+    button->SetColorBorder(black);
+    button->SetColorHighLight(lime);
+    button->SetColorShadow(lime);
+    return button;
+}
+
+TFlatComboBox* CreateNameBox(QWidget* window, int left, int top)
+{
+    const QColor lime = ToQColor(clLime);
+    const QColor black = ToQColor(clBlack);
+    auto* box = new TFlatComboBox(window);
+    box->setGeometry(left, top, 273, 21);
+    box->SetColor(black);
+    box->SetColorArrow(lime);
+    box->SetColorArrowBackground(black);
+    box->SetColorBorder(lime);
+    box->SetFontColor(lime);
+    box->setFont(SansSerif(11));
+    return box;
+}
+
+TFlatEdit* CreateFretEdit(QWidget* window, int left, int top)
+{
+    const QColor lime = ToQColor(clLime);
+    const QColor black = ToQColor(clBlack);
+    auto* edit = new TFlatEdit(window);
+    edit->setGeometry(left, top, 33, 19);
+    edit->SetColorFocused(black);
+    edit->SetColorBorder(lime);
+    edit->SetColorFlat(black);
+    edit->SetFontColor(lime);
+    edit->setFont(SansSerif(11));
+    edit->SetMaxLength(2);
+    return edit;
+}
+
+TFlatProgressBar* CreateSearchProgressBar(QWidget* window, int left, int top)
+{
+    const QColor lime = ToQColor(clLime);
+    auto* bar = new TFlatProgressBar(window);
+    bar->setGeometry(left, top, 375, 16);
+    bar->SetColorElement(lime);
+    bar->SetColorBorder(lime);
+    bar->setRange(0, 100);
+    bar->SetSmooth(true);
+    return bar;
+}
+
+void ConfigureFlatHint(TFlatHint& hint)
+{
+    const QColor lime = ToQColor(clLime);
+    hint.SetColorBackground(ToQColor(clBlack));
+    hint.SetColorBorder(lime);
+    hint.SetMaxHintWidth(255);
+    hint.SetFont(SansSerif(11));
+    hint.SetFontColor(lime);
+}
+
+} // namespace fretlore
