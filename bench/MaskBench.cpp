@@ -1,4 +1,5 @@
 // Prints how long MaskToRegion takes on the program's two masks.
+#include "resources/PicturePaths.h"
 #include "shell/bmp2rgn.h"
 
 #include <QElapsedTimer>
@@ -12,8 +13,9 @@
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    for (const char* name : {"main_mask.png", "splash_mask.png"}) {
-        const QImage mask(QStringLiteral(":/pictures/") + QLatin1String(name));
+    for (const char* path : {fretlore::PicturePaths::MainMask, fretlore::PicturePaths::SplashMask}) {
+        const QImage mask(QString::fromLatin1(path));
+        const char* name = path + sizeof(":/pictures/") - 1;
         int subtractions = 0;
         std::vector<double> ms;
         for (int run = 0; run < 20; ++run) {

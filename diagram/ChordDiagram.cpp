@@ -2,6 +2,7 @@
 
 #include "diagram/guitarstr.h"
 #include "platform/FontSubstitutes.h"
+#include "resources/PicturePaths.h"
 
 #include <QPainter>
 
@@ -23,7 +24,7 @@ void disc(QPainter& p, int x, int y, int diameter, const QColor& colour)
 
 QImage DiagramTemplate()
 {
-    return QImage(QStringLiteral(":/pictures/chord_template.png"));
+    return QImage(QString::fromLatin1(PicturePaths::ChordTemplate));
 }
 
 int BaseFretOf(const std::array<int, 6>& frets)
