@@ -292,7 +292,7 @@ void TForm1::createControls()
     FlatProgressBar1->setGeometry(25, 395, 375, 16);
     FlatProgressBar1->SetColorElement(kLime);
     FlatProgressBar1->SetColorBorder(kLime);
-    FlatProgressBar1->setRange(0, 100);
+    FlatProgressBar1->SetRange(0, 100);
     FlatProgressBar1->SetSmooth(true);
     FlatProgressBar1->setToolTip(QStringLiteral("Search progress indicator"));
     FlatProgressBar1->hide();

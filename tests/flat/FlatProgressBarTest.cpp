@@ -28,7 +28,7 @@ TFlatProgressBar* searchBar(QWidget* window)
     bar->setGeometry(0, 0, 375, 16);
     bar->SetColorElement(kLime);
     bar->SetColorBorder(kLime);
-    bar->setRange(0, 100);
+    bar->SetRange(0, 100);
     bar->SetSmooth(true);
     return bar;
 }
