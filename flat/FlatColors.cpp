@@ -51,7 +51,7 @@ void FlatColors::takeParentColor()
 void FlatColors::SetPercent(int slot, int percent)
 {
     derived_[slot].Percent = TAdvColors(std::clamp(percent, 0, 100));
-    Recompute();
+    recompute();
 }
 
 bool FlatColors::SetUseAdvColors(bool on)
@@ -61,7 +61,7 @@ bool FlatColors::SetUseAdvColors(bool on)
     useAdvColors_ = on;
     if (advBaseFrom_ == AdvBase::Own)
         SetParentColor(on);
-    Recompute();
+    recompute();
     return true;
 }
 
@@ -70,7 +70,7 @@ TColor FlatColors::advBase() const
     return advBaseFrom_ == AdvBase::Parent ? parentBackground(owner_, base_) : base_;
 }
 
-void FlatColors::Recompute()
+void FlatColors::recompute()
 {
     if (!useAdvColors_)
         return;
@@ -88,7 +88,7 @@ void FlatColors::PaletteChanged(bool adoptParentColor)
         parentColor_ = true;
     if (parentColor_ || followAnyway)
         takeParentColor();
-    Recompute();
+    recompute();
 }
 
 } // namespace fretlore

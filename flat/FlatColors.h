@@ -39,17 +39,14 @@ public:
     TColor Derived(int slot) const { return derived_[slot].Color; }
     void SetDerived(int slot, TColor c) { derived_[slot].Color = c; }
     int Percent(int slot) const { return derived_[slot].Percent; }
-    // Stores the percentage, clamped to 0..100, and recomputes.
+    // Stores the percentage, clamped to 0..100, and recomputes the derived
+    // colours.
     void SetPercent(int slot, int percent);
 
     bool UseAdvColors() const { return useAdvColors_; }
     // Only on change (false when nothing changed): stores the flag, sets
     // ParentColor the same (AdvBase::Own) and recomputes.
     bool SetUseAdvColors(bool on);
-    // With UseAdvColors, each derived colour becomes DeriveAdvColor(base,
-    // itself, its percentage, its direction); without, nothing changes.
-    void Recompute();
-
     // The system colours or the parent's colour changed. While ParentColor
     // the base follows the parent. With UseAdvColors (AdvBase::Own) it follows
     // the parent in any case, `adoptParentColor` setting ParentColor again;
@@ -65,6 +62,9 @@ private:
 
     void takeParentColor();
     TColor advBase() const;
+    // With UseAdvColors, each derived colour becomes DeriveAdvColor(base,
+    // itself, its percentage, its direction); without, nothing changes.
+    void recompute();
 
     QWidget& owner_;
     TColor base_;
