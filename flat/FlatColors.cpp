@@ -1,6 +1,7 @@
 #include "flat/FlatColors.h"
 
 #include <QWidget>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -26,6 +27,7 @@ FlatColors::FlatColors(QWidget& owner, TColor base, bool parentColor, AdvBase ad
 
 int FlatColors::AddDerived(TColor initial, int percent, AdvColorDirection direction)
 {
+    Q_ASSERT(derivedCount_ < int(derived_.size()));
     derived_[derivedCount_] = {initial, TAdvColors(std::clamp(percent, 0, 100)), direction};
     return derivedCount_++;
 }
