@@ -14,8 +14,10 @@ namespace fretlore {
 // that it follows the desktop's palette when it is resolved for painting.
 //
 // Made from a table value, from Qt's named colours or from a QColor (which
-// give explicit colours, alpha dropped). Turned into something to paint with
-// only through ToQColor, which resolves system colours.
+// give explicit colours, alpha dropped); a QRgb is not a table value (its
+// red is in bits 16 to 23) and goes through QColor first. Turned into
+// something to paint with only through ToQColor, which resolves system
+// colours.
 class TColor {
 public:
     constexpr TColor() = default;

@@ -174,7 +174,7 @@ private slots:
         QWidget window;
         auto* bar = new TFlatProgressBar(&window);
         bar->resize(150, 16);
-        bar->grab(); // painting snaps a bar that is not shown
+        bar->grab(); // a bar that is not shown snaps once it hears of its size
         QCOMPARE(bar->width(), 147);
         window.show();
         bar->resize(10, 16); // a shown one at once
