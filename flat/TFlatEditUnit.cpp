@@ -57,7 +57,7 @@ private:
 
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent), colors_(*this, FlatLightFace, true)
 {
-    colors_.AddDerived(clWhite, 10, AdvColorDirection::Lighter); // kFocused
+    colors_.AddDerived(clWhite, 10, AdvColorDirection::Lighter);   // kFocused
     colors_.AddDerived(FlatBorder, 50, AdvColorDirection::Darker); // kBorder
     setFrame(false);
     // The text lives inside the frame.
