@@ -3,91 +3,11 @@
 #include "flat/HSLUtils.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
 
 namespace fretlore {
-
-namespace {
-
-// The palette colour that stands for a system colour index.
-QColor systemColor(int index)
-{
-    const QPalette pal = qGuiApp ? QGuiApplication::palette() : QPalette(QColor(0xF0, 0xF0, 0xF0));
-    switch (index) {
-    case 0:  // scroll bar
-    case 10: // active border
-    case 11: // inactive border
-    case 15: // button face
-        return pal.color(QPalette::Button);
-    case 1:  // desktop
-    case 4:  // menu
-    case 30: // menu bar
-        return pal.color(QPalette::Window);
-    case 2:  // active caption
-    case 13: // highlight
-    case 27: // active caption gradient
-    case 29: // menu highlight
-        return pal.color(QPalette::Highlight);
-    case 3:  // inactive caption
-    case 28: // inactive caption gradient
-    case 12: // application workspace
-        return pal.color(QPalette::Mid);
-    case 5: // window
-        return pal.color(QPalette::Base);
-    case 6:  // window frame
-    case 21: // 3-D dark shadow
-        return pal.color(QPalette::Shadow);
-    case 7:  // menu text
-    case 19: // inactive caption text
-        return pal.color(QPalette::WindowText);
-    case 8: // window text
-        return pal.color(QPalette::Text);
-    case 9:  // caption text
-    case 14: // highlight text
-        return pal.color(QPalette::HighlightedText);
-    case 16: // button shadow
-        return pal.color(QPalette::Dark);
-    case 17: // grey text
-        return pal.color(QPalette::Disabled, QPalette::Text);
-    case 18: // button text
-        return pal.color(QPalette::ButtonText);
-    case 20: // button highlight
-        return pal.color(QPalette::Light);
-    case 22: // 3-D light
-        return pal.color(QPalette::Midlight);
-    case 23: // tool tip text
-        return pal.color(QPalette::ToolTipText);
-    case 24: // tool tip background
-        return pal.color(QPalette::ToolTipBase);
-    case 26: // hot-tracked item
-        return pal.color(QPalette::Link);
-    default:
-        return QColor(Qt::black);
-    }
-}
-
-} // namespace
-
-TColor ResolveColor(TColor c)
-{
-    if ((c >> 24) == 0x80)
-        return TColorOf(systemColor(int(c & 0xFF)));
-    return c & 0xFFFFFF;
-}
-
-QColor ColorOf(TColor c)
-{
-    return ToQColor(ResolveColor(c));
-}
-
-TColor TColorOf(const QColor& c)
-{
-    return TColor(c.red()) | (TColor(c.green()) << 8) | (TColor(c.blue()) << 16);
-}
 
 TColor DeriveAdvColor(TColor base, TColor fallback, int percent, AdvColorDirection direction)
 {
@@ -100,13 +20,6 @@ TColor DeriveAdvColor(TColor base, TColor fallback, int percent, AdvColorDirecti
     else
         lightness = lightness - percent < 0 ? 0 : lightness - percent;
     return HslScaledToRgb(hsl.H, hsl.S, lightness);
-}
-
-QColor DeriveAdvColor(const QColor& base, const QColor& fallback, int percent, AdvColorDirection direction)
-{
-    if (percent == 0)
-        return fallback;
-    return ToQColor(DeriveAdvColor(TColorOf(base), TColorOf(fallback), percent, direction));
 }
 
 GlyphTextLayout LayoutGlyphAndText(const QFont& font, const QRect& client, int pressOffset, const QString& caption,

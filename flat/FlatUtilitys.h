@@ -13,24 +13,6 @@
 
 namespace fretlore {
 
-// Colours the flat controls refer to by name. A value whose high byte is 0x80
-// names a system colour by its index in the low byte; ResolveColor turns it
-// into an explicit colour through the application palette.
-inline constexpr TColor clGray = 0x808080;
-inline constexpr TColor clWindow = 0x80000005;
-inline constexpr TColor clWindowText = 0x80000008;
-inline constexpr TColor clHighlight = 0x8000000D;
-inline constexpr TColor clBtnFace = 0x8000000F;
-inline constexpr TColor clBtnShadow = 0x80000010;
-inline constexpr TColor clBtnHighlight = 0x80000014;
-
-// The flat set's default palette.
-inline constexpr TColor FlatLightFace = 14805739;    // 235, 234, 225: ColorFocused, ColorFlat
-inline constexpr TColor FlatDownFace = 12965593;     // 217, 214, 197: ColorDown, combo arrow face
-inline constexpr TColor FlatBorder = 8623776;        // 160, 150, 131: every ColorBorder
-inline constexpr TColor FlatElement = 10053171;      // 51, 102, 153: progress ColorElement
-inline constexpr TColor FlatHintArrowBack = 5493503; // 255, 210, 83: hint arrow band
-
 // A percentage 0..100 for the UseAdvColors derivations.
 using TAdvColors = std::uint8_t;
 // The number of equal cells side by side in a button glyph, 1..4.
@@ -41,21 +23,12 @@ enum class AdvColorDirection { Lighter = 0, Darker = 1 };
 // Where a button's glyph sits relative to its caption.
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-// The explicit colour of any colour value: system colours through the
-// application palette (black for an index the palette has no role for),
-// explicit ones unchanged (high byte cleared).
-TColor ResolveColor(TColor c);
-// ResolveColor as a QColor, and back.
-QColor ColorOf(TColor c);
-TColor TColorOf(const QColor& c);
-
 // The colour a control derives from `base` for its UseAdvColors path. With
 // percent 0 the result is `fallback` and `base` is not looked at. Otherwise
 // base's lightness on the 0..240 scale plus 10, then plus (Lighter) or minus
 // (Darker) percent; lightening stops at 100 and darkening at 0, so a base
 // lighter than 100 comes out darker even when lightened.
 TColor DeriveAdvColor(TColor base, TColor fallback, int percent, AdvColorDirection direction);
-QColor DeriveAdvColor(const QColor& base, const QColor& fallback, int percent, AdvColorDirection direction);
 
 struct GlyphTextLayout {
     QPoint GlyphPos;  // top-left of the glyph cell

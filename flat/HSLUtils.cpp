@@ -12,11 +12,6 @@ int channel(double v)
     return std::clamp(RoundHalfEven(v * 255.0), 0, 255);
 }
 
-TColor rgb(int r, int g, int b)
-{
-    return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
-}
-
 double hueToChannel(double m1, double m2, double h)
 {
     if (h < 0)
@@ -42,9 +37,9 @@ int RoundHalfEven(double v)
 
 Hsl RgbToHsl(TColor c)
 {
-    const double r = double(c & 0xFF) / 255.0;
-    const double g = double((c >> 8) & 0xFF) / 255.0;
-    const double b = double((c >> 16) & 0xFF) / 255.0;
+    const double r = c.Red() / 255.0;
+    const double g = c.Green() / 255.0;
+    const double b = c.Blue() / 255.0;
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     Hsl out;
@@ -70,11 +65,11 @@ TColor HslToRgb(double h, double s, double l)
 {
     if (s == 0) {
         const int grey = channel(l);
-        return rgb(grey, grey, grey);
+        return RgbColor(grey, grey, grey);
     }
     const double m2 = l <= 0.5 ? l * (1 + s) : l + s - l * s;
     const double m1 = 2 * l - m2;
-    return rgb(channel(hueToChannel(m1, m2, h + 1.0 / 3.0)), channel(hueToChannel(m1, m2, h)),
+    return RgbColor(channel(hueToChannel(m1, m2, h + 1.0 / 3.0)), channel(hueToChannel(m1, m2, h)),
                channel(hueToChannel(m1, m2, h - 1.0 / 3.0)));
 }
 

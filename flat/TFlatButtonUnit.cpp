@@ -1,5 +1,6 @@
 #include "flat/TFlatButtonUnit.h"
 
+#include "flat/ButtonGlyph.h"
 #include "platform/MessageTimer.h"
 
 #include <QApplication>
@@ -28,29 +29,13 @@ int buttonCount = 0;
 
 constexpr int kTrackInterval = 100;
 
-TAdvColors percentOf(int percent)
-{
-    return TAdvColors(std::clamp(percent, 0, 100));
-}
-
-// The image with every pixel of `transparent` made fully transparent.
-QImage withTransparentColor(const QImage& image, QRgb transparent)
-{
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = transparent | 0xFF000000u;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if ((line[x] | 0xFF000000u) == key)
-                line[x] = 0;
-    }
-    return out;
-}
-
 } // namespace
 
-TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
+TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent), colors_(*this, FlatLightFace, true)
 {
+    colors_.AddDerived(FlatLightFace, 10, AdvColorDirection::Lighter); // kFocused
+    colors_.AddDerived(FlatDownFace, 10, AdvColorDirection::Darker);   // kDown
+    colors_.AddDerived(FlatBorder, 50, AdvColorDirection::Darker);     // kBorder
     if (!trackTimer) {
         trackTimer = std::make_unique<MessageTimer>(nullptr, kTrackInterval, false);
         QObject::connect(trackTimer.get(), &MessageTimer::timeout, &TFlatButton::trackTick);
@@ -59,14 +44,6 @@ TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    fontColor_ = ColorOf(clWindowText);
-    colorFocused_ = ColorOf(FlatLightFace);
-    colorDown_ = ColorOf(FlatDownFace);
-    colorBorder_ = ColorOf(FlatBorder);
-    colorHighLight_ = ColorOf(clWhite);
-    colorShadow_ = ColorOf(clBlack);
-    color_ = ColorOf(FlatLightFace);
-    takeParentColor();
     ++buttonCount;
 }
 
@@ -106,101 +83,82 @@ void TFlatButton::SetCaption(const QString& caption)
     update();
 }
 
-void TFlatButton::SetFontColor(const QColor& c)
+void TFlatButton::SetFontColor(TColor c)
 {
     fontColor_ = c;
     update();
 }
 
-void TFlatButton::SetColor(const QColor& c)
+void TFlatButton::SetColor(TColor c)
 {
-    color_ = c;
-    parentColor_ = false;
+    colors_.SetBase(c);
     update();
 }
 
 void TFlatButton::SetParentColor(bool on)
 {
-    parentColor_ = on;
-    if (on)
-        takeParentColor();
+    colors_.SetParentColor(on);
     update();
 }
 
-void TFlatButton::takeParentColor()
+void TFlatButton::setDerivedColor(int slot, TColor c)
 {
-    if (parentColor_ && parentWidget())
-        color_ = parentWidget()->palette().color(parentWidget()->backgroundRole());
-}
-
-void TFlatButton::SetColorFocused(const QColor& c)
-{
-    colorFocused_ = c;
+    colors_.SetDerived(slot, c);
     update();
 }
 
-void TFlatButton::SetColorDown(const QColor& c)
+void TFlatButton::SetColorFocused(TColor c)
 {
-    colorDown_ = c;
-    update();
+    setDerivedColor(kFocused, c);
 }
 
-void TFlatButton::SetColorBorder(const QColor& c)
+void TFlatButton::SetColorDown(TColor c)
 {
-    colorBorder_ = c;
-    update();
+    setDerivedColor(kDown, c);
 }
 
-void TFlatButton::SetColorHighLight(const QColor& c)
+void TFlatButton::SetColorBorder(TColor c)
+{
+    setDerivedColor(kBorder, c);
+}
+
+void TFlatButton::SetColorHighLight(TColor c)
 {
     colorHighLight_ = c;
     update();
 }
 
-void TFlatButton::SetColorShadow(const QColor& c)
+void TFlatButton::SetColorShadow(TColor c)
 {
     colorShadow_ = c;
     update();
 }
 
+void TFlatButton::setAdvPercent(int slot, int percent)
+{
+    colors_.SetPercent(slot, percent);
+    update();
+}
+
 void TFlatButton::SetAdvColorFocused(int percent)
 {
-    advColorFocused_ = percentOf(percent);
-    recomputeAdvColors();
-    update();
+    setAdvPercent(kFocused, percent);
 }
 
 void TFlatButton::SetAdvColorDown(int percent)
 {
-    advColorDown_ = percentOf(percent);
-    recomputeAdvColors();
-    update();
+    setAdvPercent(kDown, percent);
 }
 
 void TFlatButton::SetAdvColorBorder(int percent)
 {
-    advColorBorder_ = percentOf(percent);
-    recomputeAdvColors();
-    update();
+    setAdvPercent(kBorder, percent);
 }
 
 void TFlatButton::SetUseAdvColors(bool on)
 {
-    if (on == useAdvColors_)
-        return;
-    useAdvColors_ = on;
-    SetParentColor(on);
-    recomputeAdvColors();
-    update();
-}
-
-void TFlatButton::recomputeAdvColors()
-{
-    if (!useAdvColors_)
-        return;
-    colorFocused_ = DeriveAdvColor(color_, colorFocused_, advColorFocused_, AdvColorDirection::Lighter);
-    colorDown_ = DeriveAdvColor(color_, colorDown_, advColorDown_, AdvColorDirection::Darker);
-    colorBorder_ = DeriveAdvColor(color_, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
+    if (colors_.SetUseAdvColors(on))
+        update();
 }
 
 void TFlatButton::SetGroupIndex(int index)
@@ -368,14 +326,9 @@ void TFlatButton::changeEvent(QEvent* e)
         break;
     case QEvent::PaletteChange:
     case QEvent::ParentChange:
-        // The parent's colour changed (or the parent did).
-        takeParentColor();
-        [[fallthrough]];
     case QEvent::ApplicationPaletteChange:
-        if (useAdvColors_) {
-            SetParentColor(true);
-            recomputeAdvColors();
-        }
+        // The parent's colour, the parent or the system's colours changed.
+        colors_.PaletteChanged(true);
         update();
         break;
     default:
@@ -535,28 +488,40 @@ void TFlatButton::mouseDoubleClickEvent(QMouseEvent* e)
 
 // Painting.
 
-QImage TFlatButton::glyphCell() const
+int TFlatButton::glyphCell() const
 {
     const int n = numGlyphs_;
-    if (n <= 1)
-        return glyph_;
-    int cell = 1;
     switch (state_) {
     case FlatButtonState::Up:
-        cell = 1;
         break;
     case FlatButtonState::Disabled:
-        cell = 2;
+        return 2;
+    case FlatButtonState::Pressed:
+        return n == 2 ? 1 : 3;
+    case FlatButtonState::Latched:
+        return n == 2 ? 1 : n;
+    }
+    return 1;
+}
+
+TFlatButton::FaceColors TFlatButton::faceColors() const
+{
+    const TColor border = colors_.Derived(kBorder);
+    const TColor focused = colors_.Derived(kFocused);
+    const TColor down = colors_.Derived(kDown);
+    switch (state_) {
+    case FlatButtonState::Up:
+        if (mouseInControl_)
+            return {colorHighLight_, colorShadow_, focused};
+        break;
+    case FlatButtonState::Disabled:
         break;
     case FlatButtonState::Pressed:
-        cell = n == 2 ? 1 : 3;
-        break;
+        return {colorShadow_, colorHighLight_, down};
     case FlatButtonState::Latched:
-        cell = n == 2 ? 1 : n;
-        break;
+        return {colorShadow_, colorHighLight_, mouseInControl_ ? focused : down};
     }
-    const int w = glyph_.width() / n;
-    return glyph_.copy((cell - 1) * w, 0, w, glyph_.height());
+    return {border, border, colors_.Base()};
 }
 
 void TFlatButton::paintEvent(QPaintEvent*)
@@ -581,59 +546,30 @@ void TFlatButton::paintEvent(QPaintEvent*)
         dragging_ = false;
     }
 
-    // Outline: top and left in the first colour, bottom and right (with the
-    // top-right and bottom-left corners) in the second.
-    QColor first = colorBorder_;
-    QColor second = colorBorder_;
-    QColor face = color_;
-    switch (state_) {
-    case FlatButtonState::Up:
-        if (mouseInControl_) {
-            first = colorHighLight_;
-            second = colorShadow_;
-            face = colorFocused_;
-        }
-        break;
-    case FlatButtonState::Disabled:
-        break;
-    case FlatButtonState::Pressed:
-        first = colorShadow_;
-        second = colorHighLight_;
-        face = colorDown_;
-        break;
-    case FlatButtonState::Latched:
-        first = colorShadow_;
-        second = colorHighLight_;
-        face = mouseInControl_ ? colorFocused_ : colorDown_;
-        break;
-    }
+    const FaceColors colors = faceColors();
+    const QColor first = ToQColor(colors.First);
+    const QColor second = ToQColor(colors.Second);
     const int w = width();
     const int h = height();
     p.fillRect(0, 0, 1, h, first);
     p.fillRect(0, 0, w - 1, 1, first);
     p.fillRect(w - 1, 0, 1, h, second);
     p.fillRect(0, h - 1, w, 1, second);
-    p.fillRect(1, 1, w - 2, h - 2, face);
+    p.fillRect(1, 1, w - 2, h - 2, ToQColor(colors.Face));
 
     if (!glyph_.isNull() && glyph_.width() > 0) {
-        QImage cell = glyphCell();
-        QRgb transparent = glyph_.pixel(0, glyph_.height() - 1);
-        if (numGlyphs_ == 1 && state_ == FlatButtonState::Disabled) {
-            cell = MakeDisabledGlyph(cell, ColorOf(clBlack), ColorOf(clBtnFace), ColorOf(clBtnHighlight),
-                                     ColorOf(clBtnShadow), true);
-            transparent = cell.pixel(0, cell.height() - 1);
-        }
-        p.drawImage(glyphPos_, withTransparentColor(cell, transparent));
+        const bool embossed = numGlyphs_ == 1 && state_ == FlatButtonState::Disabled;
+        p.drawImage(glyphPos_, ButtonGlyphPicture(glyph_, numGlyphs_, glyphCell(), embossed));
     }
 
     constexpr int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
     if (state_ == FlatButtonState::Disabled) {
-        p.setPen(ColorOf(clBtnHighlight));
+        p.setPen(ToQColor(clBtnHighlight));
         p.drawText(textBounds_.translated(1, 1), flags, caption_);
-        p.setPen(ColorOf(clBtnShadow));
+        p.setPen(ToQColor(clBtnShadow));
         p.drawText(textBounds_, flags, caption_);
     } else {
-        p.setPen(fontColor_);
+        p.setPen(ToQColor(fontColor_));
         p.drawText(textBounds_, flags, caption_);
     }
     p.end();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "flat/FlatColors.h"
 #include "flat/FlatUtilitys.h"
+#include "platform/TColor.h"
 
-#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -33,37 +34,37 @@ public:
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
     // The caption's colour (the font's colour).
-    QColor FontColor() const { return fontColor_; }
-    void SetFontColor(const QColor& c);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor c);
 
     // The face at rest; setting it clears ParentColor.
-    QColor Color() const { return color_; }
-    void SetColor(const QColor& c);
+    TColor Color() const { return colors_.Base(); }
+    void SetColor(TColor c);
     // While set, Color follows the parent's background colour.
-    bool ParentColor() const { return parentColor_; }
+    bool ParentColor() const { return colors_.ParentColor(); }
     void SetParentColor(bool on);
 
-    QColor ColorFocused() const { return colorFocused_; }
-    void SetColorFocused(const QColor& c);
-    QColor ColorDown() const { return colorDown_; }
-    void SetColorDown(const QColor& c);
-    QColor ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(const QColor& c);
-    QColor ColorHighLight() const { return colorHighLight_; }
-    void SetColorHighLight(const QColor& c);
-    QColor ColorShadow() const { return colorShadow_; }
-    void SetColorShadow(const QColor& c);
+    TColor ColorFocused() const { return colors_.Derived(kFocused); }
+    void SetColorFocused(TColor c);
+    TColor ColorDown() const { return colors_.Derived(kDown); }
+    void SetColorDown(TColor c);
+    TColor ColorBorder() const { return colors_.Derived(kBorder); }
+    void SetColorBorder(TColor c);
+    TColor ColorHighLight() const { return colorHighLight_; }
+    void SetColorHighLight(TColor c);
+    TColor ColorShadow() const { return colorShadow_; }
+    void SetColorShadow(TColor c);
 
     // Percentages (0..100, larger values are taken as 100) from which, with
     // UseAdvColors, ColorFocused (lighter), ColorDown and ColorBorder (darker)
     // are derived from Color.
-    int AdvColorFocused() const { return advColorFocused_; }
+    int AdvColorFocused() const { return colors_.Percent(kFocused); }
     void SetAdvColorFocused(int percent);
-    int AdvColorDown() const { return advColorDown_; }
+    int AdvColorDown() const { return colors_.Percent(kDown); }
     void SetAdvColorDown(int percent);
-    int AdvColorBorder() const { return advColorBorder_; }
+    int AdvColorBorder() const { return colors_.Percent(kBorder); }
     void SetAdvColorBorder(int percent);
-    bool UseAdvColors() const { return useAdvColors_; }
+    bool UseAdvColors() const { return colors_.UseAdvColors(); }
     void SetUseAdvColors(bool on);
 
     // Buttons with the same non-zero GroupIndex on one parent form a group in
@@ -145,24 +146,29 @@ private:
     void evaluateHover();
     void notifyGroup();
     void groupNotification(int index, TFlatButton* sender);
-    void recomputeAdvColors();
-    void takeParentColor();
+    void setDerivedColor(int slot, TColor c);
+    void setAdvPercent(int slot, int percent);
     void updateShortcut();
-    QImage glyphCell() const;
+    // The glyph cell (1..4) for the state.
+    int glyphCell() const;
+    // The outline's top-left and bottom-right colours and the face for the
+    // state: the outline's top and left are drawn in First, its bottom and
+    // right (with the top-right and bottom-left corners) in Second.
+    struct FaceColors {
+        TColor First;
+        TColor Second;
+        TColor Face;
+    };
+    FaceColors faceColors() const;
+
+    // The slots of the colours UseAdvColors derives.
+    enum { kFocused, kDown, kBorder };
 
     QString caption_;
-    QColor fontColor_;
-    QColor color_;
-    bool parentColor_ = true;
-    QColor colorFocused_;
-    QColor colorDown_;
-    QColor colorBorder_;
-    QColor colorHighLight_;
-    QColor colorShadow_;
-    TAdvColors advColorFocused_ = 10;
-    TAdvColors advColorDown_ = 10;
-    TAdvColors advColorBorder_ = 50;
-    bool useAdvColors_ = false;
+    TColor fontColor_ = clWindowText;
+    FlatColors colors_;
+    TColor colorHighLight_ = clWhite;
+    TColor colorShadow_ = clBlack;
     int groupIndex_ = 0;
     bool down_ = false;
     bool allowAllUp_ = false;

@@ -18,13 +18,11 @@ constexpr int kItemHeight = 13;
 constexpr int kArrowButtonWidth = 13; // the arrow button with its outline
 } // namespace
 
-TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent)
+TFlatComboBox::TFlatComboBox(QWidget* parent)
+    : QComboBox(parent), colors_(*this, FlatLightFace, false, FlatColors::AdvBase::Parent)
 {
-    color_ = ColorOf(FlatLightFace);
-    colorArrow_ = ColorOf(clBlack);
-    colorArrowBackground_ = ColorOf(FlatDownFace);
-    colorBorder_ = ColorOf(FlatBorder);
-    fontColor_ = ColorOf(clWindowText);
+    colors_.AddDerived(FlatBorder, 50, AdvColorDirection::Darker);   // kBorder
+    colors_.AddDerived(FlatDownFace, 10, AdvColorDirection::Darker); // kArrowBackground
     nativeButtonWidth_ = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,39 +40,32 @@ TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent)
     placeEditPart();
 }
 
-QColor TFlatComboBox::parentColor() const
+void TFlatComboBox::SetColor(TColor c)
 {
-    if (!parentWidget())
-        return color_;
-    return parentWidget()->palette().color(parentWidget()->backgroundRole());
-}
-
-void TFlatComboBox::SetColor(const QColor& c)
-{
-    color_ = c;
+    colors_.SetBase(c);
     applyColors();
     update();
 }
 
-void TFlatComboBox::SetColorArrow(const QColor& c)
+void TFlatComboBox::SetColorArrow(TColor c)
 {
     colorArrow_ = c;
     update();
 }
 
-void TFlatComboBox::SetColorArrowBackground(const QColor& c)
+void TFlatComboBox::SetColorArrowBackground(TColor c)
 {
-    colorArrowBackground_ = c;
+    colors_.SetDerived(kArrowBackground, c);
     update();
 }
 
-void TFlatComboBox::SetColorBorder(const QColor& c)
+void TFlatComboBox::SetColorBorder(TColor c)
 {
-    colorBorder_ = c;
+    colors_.SetDerived(kBorder, c);
     update();
 }
 
-void TFlatComboBox::SetFontColor(const QColor& c)
+void TFlatComboBox::SetFontColor(TColor c)
 {
     fontColor_ = c;
     applyColors();
@@ -83,52 +74,39 @@ void TFlatComboBox::SetFontColor(const QColor& c)
 
 void TFlatComboBox::SetAdvColorBorder(int percent)
 {
-    advColorBorder_ = TAdvColors(std::clamp(percent, 0, 100));
-    recomputeAdvColors();
+    colors_.SetPercent(kBorder, percent);
     update();
 }
 
 void TFlatComboBox::SetAdvColorArrowBackground(int percent)
 {
-    advColorArrowBackground_ = TAdvColors(std::clamp(percent, 0, 100));
-    recomputeAdvColors();
+    colors_.SetPercent(kArrowBackground, percent);
     update();
 }
 
 void TFlatComboBox::SetUseAdvColors(bool on)
 {
-    if (on == useAdvColors_)
-        return;
-    useAdvColors_ = on;
-    recomputeAdvColors();
-    update();
-}
-
-void TFlatComboBox::recomputeAdvColors()
-{
-    if (!useAdvColors_)
-        return;
-    const QColor base = parentColor();
-    colorBorder_ = DeriveAdvColor(base, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
-    colorArrowBackground_ =
-        DeriveAdvColor(base, colorArrowBackground_, advColorArrowBackground_, AdvColorDirection::Darker);
+    if (colors_.SetUseAdvColors(on))
+        update();
 }
 
 void TFlatComboBox::applyColors()
 {
+    const QColor color = ToQColor(colors_.Base());
+    const QColor text = ToQColor(fontColor_);
     QPalette pal = palette();
     // Window is left to the parent, so that the box hears of the parent's colour changing.
     for (const auto role : {QPalette::Base, QPalette::Button})
-        pal.setColor(role, color_);
+        pal.setColor(role, color);
     for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        pal.setColor(role, fontColor_);
+        pal.setColor(role, text);
     applyingPalette_ = true;
     setPalette(pal);
     if (QLineEdit* edit = lineEdit())
         edit->setPalette(pal);
     // The drop-down list is a window of its own and does not inherit the box's palette.
     view()->setPalette(pal);
-    pal.setColor(QPalette::Window, color_);
+    pal.setColor(QPalette::Window, color);
     view()->window()->setPalette(pal);
     applyingPalette_ = false;
 }
@@ -256,7 +234,7 @@ void TFlatComboBox::changeEvent(QEvent* e)
     case QEvent::ApplicationPaletteChange:
         if (applyingPalette_)
             break;
-        recomputeAdvColors();
+        colors_.PaletteChanged(true);
         applyColors();
         update();
         break;
@@ -290,7 +268,7 @@ void TFlatComboBox::mousePressEvent(QMouseEvent* e)
 void TFlatComboBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(QRect(0, 0, width() - 15, height()), color_);
+    p.fillRect(QRect(0, 0, width() - 15, height()), ToQColor(colors_.Base()));
     if (!isEditable())
         paintFocusLook(p);
     paintBorderAndArrow(p);
@@ -301,13 +279,14 @@ void TFlatComboBox::paintFocusLook(QPainter& p)
     const int cw = width();
     const int ch = height();
     const bool focusShown = hasFocus() && !listOpen_;
+    const QColor color = ToQColor(colors_.Base());
     const QColor highlight = palette().color(QPalette::Highlight);
     const QRect field(3, 3, cw - 24, ch - 6);
-    p.fillRect(field, focusShown ? highlight : color_);
-    p.setPen(focusShown ? palette().color(QPalette::HighlightedText) : fontColor_);
+    p.fillRect(field, focusShown ? highlight : color);
+    p.setPen(focusShown ? palette().color(QPalette::HighlightedText) : ToQColor(fontColor_));
     p.setFont(font());
     p.drawText(field.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, currentText());
-    p.fillRect(QRect(cw - 21, 3, 5, ch - 6), focusShown ? highlight : color_);
+    p.fillRect(QRect(cw - 21, 3, 5, ch - 6), focusShown ? highlight : color);
     if (focusShown) {
         p.setPen(highlight);
         p.setBrush(Qt::NoBrush);
@@ -318,18 +297,19 @@ void TFlatComboBox::paintFocusLook(QPainter& p)
 void TFlatComboBox::paintBorderAndArrow(QPainter& p)
 {
     // Border: the outline, then two rings in Color, around everything left of the arrow button.
+    const QColor outline = ToQColor(colors_.Derived(kBorder));
     const QRect border(0, 0, width() - 12, height());
     p.setBrush(Qt::NoBrush);
-    p.setPen(colorBorder_);
+    p.setPen(outline);
     p.drawRect(border.adjusted(0, 0, -1, -1));
-    p.setPen(color_);
+    p.setPen(ToQColor(colors_.Base()));
     p.drawRect(border.adjusted(1, 1, -2, -2));
     p.drawRect(border.adjusted(2, 2, -3, -3));
 
     // Arrow button, its left column shared with the border's right edge.
     const QRect button = ArrowButtonRect();
-    p.fillRect(button, colorArrowBackground_);
-    p.setPen(colorBorder_);
+    p.fillRect(button, ToQColor(colors_.Derived(kArrowBackground)));
+    p.setPen(outline);
     p.drawRect(button.adjusted(0, 0, -1, -1));
     const int cx = button.left() + button.width() / 2;
     const int cy = button.top() + button.height() / 2;
@@ -349,10 +329,10 @@ void TFlatComboBox::paintBorderAndArrow(QPainter& p)
         p.drawPolygon(points, 3);
     };
     if (isEnabled()) {
-        triangle(0, 0, colorArrow_);
+        triangle(0, 0, ToQColor(colorArrow_));
     } else {
-        triangle(1, 1, ColorOf(clWhite));
-        triangle(0, 0, ColorOf(clGray));
+        triangle(1, 1, ToQColor(clWhite));
+        triangle(0, 0, ToQColor(clGray));
     }
 }
 

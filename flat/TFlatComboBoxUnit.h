@@ -1,8 +1,8 @@
 #pragma once
 
-#include "flat/FlatUtilitys.h"
+#include "flat/FlatColors.h"
+#include "platform/TColor.h"
 
-#include <QColor>
 #include <QComboBox>
 
 class QPainter;
@@ -22,25 +22,25 @@ public:
     explicit TFlatComboBox(QWidget* parent);
 
     // Field and list background.
-    QColor Color() const { return color_; }
-    void SetColor(const QColor& c);
-    QColor ColorArrow() const { return colorArrow_; }
-    void SetColorArrow(const QColor& c);
-    QColor ColorArrowBackground() const { return colorArrowBackground_; }
-    void SetColorArrowBackground(const QColor& c);
-    QColor ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(const QColor& c);
+    TColor Color() const { return colors_.Base(); }
+    void SetColor(TColor c);
+    TColor ColorArrow() const { return colorArrow_; }
+    void SetColorArrow(TColor c);
+    TColor ColorArrowBackground() const { return colors_.Derived(kArrowBackground); }
+    void SetColorArrowBackground(TColor c);
+    TColor ColorBorder() const { return colors_.Derived(kBorder); }
+    void SetColorBorder(TColor c);
     // The text's colour, in the field and in the list.
-    QColor FontColor() const { return fontColor_; }
-    void SetFontColor(const QColor& c);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor c);
 
     // With UseAdvColors, ColorBorder and ColorArrowBackground are derived
     // (darker) from the parent's colour by these percentages (0..100).
-    int AdvColorBorder() const { return advColorBorder_; }
+    int AdvColorBorder() const { return colors_.Percent(kBorder); }
     void SetAdvColorBorder(int percent);
-    int AdvColorArrowBackground() const { return advColorArrowBackground_; }
+    int AdvColorArrowBackground() const { return colors_.Percent(kArrowBackground); }
     void SetAdvColorArrowBackground(int percent);
-    bool UseAdvColors() const { return useAdvColors_; }
+    bool UseAdvColors() const { return colors_.UseAdvColors(); }
     void SetUseAdvColors(bool on);
 
     // The height of a list row; every font change sets it back to 13.
@@ -69,24 +69,19 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    static constexpr int kArrowWidth = 11;
-    void recomputeAdvColors();
+    // The slots of the colours UseAdvColors derives.
+    enum { kBorder, kArrowBackground };
+
     void applyColors();
     void placeEditPart();
     void updateActive();
     void applyItemHeight(int first, int last);
-    QColor parentColor() const;
     void paintFocusLook(QPainter& p);
     void paintBorderAndArrow(QPainter& p);
 
-    QColor color_;
-    QColor colorArrow_;
-    QColor colorArrowBackground_;
-    QColor colorBorder_;
-    QColor fontColor_;
-    TAdvColors advColorBorder_ = 50;
-    TAdvColors advColorArrowBackground_ = 10;
-    bool useAdvColors_ = false;
+    FlatColors colors_;
+    TColor colorArrow_ = clBlack;
+    TColor fontColor_ = clWindowText;
     int itemHeight_ = 13;
     int nativeButtonWidth_ = 0;
     bool listOpen_ = false;

@@ -55,99 +55,74 @@ private:
 
 } // namespace
 
-TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
+TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent), colors_(*this, FlatLightFace, true)
 {
-    colorFocused_ = ColorOf(clWhite);
-    colorBorder_ = ColorOf(FlatBorder);
-    colorFlat_ = ColorOf(FlatLightFace);
-    fontColor_ = ColorOf(clWindowText);
+    colors_.AddDerived(clWhite, 10, AdvColorDirection::Lighter);   // kFocused
+    colors_.AddDerived(FlatBorder, 50, AdvColorDirection::Darker); // kBorder
     setFrame(false);
     // The text lives inside the frame.
     setContentsMargins(kFrame, kFrame, kFrame, kFrame);
     setFocusPolicy(Qt::StrongFocus);
     setValidator(new VisibleLengthLimit(this));
     resize(121, height());
-    SetParentColor(true);
     adjustHeight();
     redrawFrame();
 }
 
-void TFlatEdit::SetColorFocused(const QColor& c)
+void TFlatEdit::SetColorFocused(TColor c)
 {
-    colorFocused_ = c;
+    colors_.SetDerived(kFocused, c);
     redrawFrame();
 }
 
-void TFlatEdit::SetColorBorder(const QColor& c)
+void TFlatEdit::SetColorBorder(TColor c)
 {
-    colorBorder_ = c;
+    colors_.SetDerived(kBorder, c);
     redrawFrame();
 }
 
-void TFlatEdit::SetColorFlat(const QColor& c)
+void TFlatEdit::SetColorFlat(TColor c)
 {
-    colorFlat_ = c;
-    parentColor_ = false;
+    colors_.SetBase(c);
     redrawFrame();
 }
 
 void TFlatEdit::SetParentColor(bool on)
 {
-    if (on == parentColor_)
+    if (on == colors_.ParentColor())
         return;
-    parentColor_ = on;
-    if (on) {
-        takeParentColor();
+    colors_.SetParentColor(on);
+    if (on)
         redrawFrame();
-    }
 }
 
-void TFlatEdit::takeParentColor()
-{
-    if (parentWidget())
-        colorFlat_ = parentWidget()->palette().color(parentWidget()->backgroundRole());
-}
-
-void TFlatEdit::SetFontColor(const QColor& c)
+void TFlatEdit::SetFontColor(TColor c)
 {
     fontColor_ = c;
     redrawFrame();
 }
 
+void TFlatEdit::setAdvPercent(int slot, int percent)
+{
+    colors_.SetPercent(slot, percent);
+    if (colors_.UseAdvColors())
+        redrawFrame();
+}
+
 void TFlatEdit::SetAdvColorFocused(int percent)
 {
-    advColorFocused_ = TAdvColors(std::clamp(percent, 0, 100));
-    if (useAdvColors_) {
-        recomputeAdvColors();
-        redrawFrame();
-    }
+    setAdvPercent(kFocused, percent);
 }
 
 void TFlatEdit::SetAdvColorBorder(int percent)
 {
-    advColorBorder_ = TAdvColors(std::clamp(percent, 0, 100));
-    if (useAdvColors_) {
-        recomputeAdvColors();
-        redrawFrame();
-    }
+    setAdvPercent(kBorder, percent);
 }
 
 void TFlatEdit::SetUseAdvColors(bool on)
 {
-    if (on == useAdvColors_)
-        return;
-    useAdvColors_ = on;
-    SetParentColor(on);
-    recomputeAdvColors();
-    redrawFrame();
-}
-
-void TFlatEdit::recomputeAdvColors()
-{
-    if (!useAdvColors_)
-        return;
-    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, AdvColorDirection::Lighter);
-    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
+    if (colors_.SetUseAdvColors(on))
+        redrawFrame();
 }
 
 bool TFlatEdit::FocusedLook() const
@@ -157,13 +132,19 @@ bool TFlatEdit::FocusedLook() const
     return mouseOver_ && !qobject_cast<TFlatEdit*>(QApplication::focusWidget());
 }
 
+QColor TFlatEdit::bandColor() const
+{
+    return ToQColor(FocusedLook() ? colors_.Derived(kFocused) : colors_.Base());
+}
+
 void TFlatEdit::applyPalette(const QColor& background)
 {
+    const QColor text = ToQColor(fontColor_);
     QPalette pal = palette();
-    if (pal.color(QPalette::Base) == background && pal.color(QPalette::Text) == fontColor_)
+    if (pal.color(QPalette::Base) == background && pal.color(QPalette::Text) == text)
         return;
     pal.setColor(QPalette::Base, background);
-    pal.setColor(QPalette::Text, fontColor_);
+    pal.setColor(QPalette::Text, text);
     applyingPalette_ = true;
     setPalette(pal);
     applyingPalette_ = false;
@@ -172,7 +153,7 @@ void TFlatEdit::applyPalette(const QColor& background)
 void TFlatEdit::redrawFrame()
 {
     // The background takes the look's colour, so the band and the field are one.
-    applyPalette(FocusedLook() ? colorFocused_ : colorFlat_);
+    applyPalette(bandColor());
     update();
 }
 
@@ -184,9 +165,9 @@ void TFlatEdit::adjustHeight()
 void TFlatEdit::paintEvent(QPaintEvent* e)
 {
     QLineEdit::paintEvent(e);
-    const QColor band = FocusedLook() ? colorFocused_ : colorFlat_;
+    const QColor band = bandColor();
     QPainter p(this);
-    p.setPen(colorBorder_);
+    p.setPen(ToQColor(colors_.Derived(kBorder)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(band);
@@ -250,24 +231,13 @@ void TFlatEdit::changeEvent(QEvent* e)
     switch (e->type()) {
     case QEvent::PaletteChange:
     case QEvent::ApplicationPaletteChange:
+    case QEvent::ParentChange:
         QLineEdit::changeEvent(e);
         if (applyingPalette_)
             return;
-        // The parent's (or the system's) colours changed.
-        if (useAdvColors_) {
-            takeParentColor();
-            recomputeAdvColors();
-        } else if (parentColor_) {
-            takeParentColor();
-        }
+        // The parent's (or the system's) colours changed, or the parent did.
+        colors_.PaletteChanged(false);
         redrawFrame();
-        return;
-    case QEvent::ParentChange:
-        QLineEdit::changeEvent(e);
-        if (parentColor_) {
-            takeParentColor();
-            redrawFrame();
-        }
         return;
     case QEvent::EnabledChange:
         QLineEdit::changeEvent(e);

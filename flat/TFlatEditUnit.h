@@ -1,6 +1,7 @@
 #pragma once
 
-#include "flat/FlatUtilitys.h"
+#include "flat/FlatColors.h"
+#include "platform/TColor.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -20,27 +21,27 @@ public:
     // set, the parent's colour as ColorFlat.
     explicit TFlatEdit(QWidget* parent);
 
-    QColor ColorFocused() const { return colorFocused_; }
-    void SetColorFocused(const QColor& c);
-    QColor ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(const QColor& c);
+    TColor ColorFocused() const { return colors_.Derived(kFocused); }
+    void SetColorFocused(TColor c);
+    TColor ColorBorder() const { return colors_.Derived(kBorder); }
+    void SetColorBorder(TColor c);
     // Setting it clears ParentColor.
-    QColor ColorFlat() const { return colorFlat_; }
-    void SetColorFlat(const QColor& c);
+    TColor ColorFlat() const { return colors_.Base(); }
+    void SetColorFlat(TColor c);
     // While set, ColorFlat follows the parent's background colour.
-    bool ParentColor() const { return parentColor_; }
+    bool ParentColor() const { return colors_.ParentColor(); }
     void SetParentColor(bool on);
     // The text's colour.
-    QColor FontColor() const { return fontColor_; }
-    void SetFontColor(const QColor& c);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor c);
 
     // With UseAdvColors, ColorFocused (lighter) and ColorBorder (darker) are
     // derived from ColorFlat by these percentages (0..100).
-    int AdvColorFocused() const { return advColorFocused_; }
+    int AdvColorFocused() const { return colors_.Percent(kFocused); }
     void SetAdvColorFocused(int percent);
-    int AdvColorBorder() const { return advColorBorder_; }
+    int AdvColorBorder() const { return colors_.Percent(kBorder); }
     void SetAdvColorBorder(int percent);
-    bool UseAdvColors() const { return useAdvColors_; }
+    bool UseAdvColors() const { return colors_.UseAdvColors(); }
     void SetUseAdvColors(bool on);
 
     // The most characters the edit holds, counted as the user sees them (an
@@ -63,20 +64,18 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // The slots of the colours UseAdvColors derives.
+    enum { kFocused, kBorder };
+
     void redrawFrame();
-    void recomputeAdvColors();
-    void takeParentColor();
+    void setAdvPercent(int slot, int percent);
     void adjustHeight();
+    // The colour of the band and the background in the current look.
+    QColor bandColor() const;
     void applyPalette(const QColor& background);
 
-    QColor colorFocused_;
-    QColor colorBorder_;
-    QColor colorFlat_;
-    QColor fontColor_;
-    bool parentColor_ = false;
-    TAdvColors advColorFocused_ = 10;
-    TAdvColors advColorBorder_ = 50;
-    bool useAdvColors_ = false;
+    TColor fontColor_ = clWindowText;
+    FlatColors colors_;
     bool mouseOver_ = false;
     bool applyingPalette_ = false;
     bool enteredByMouse_ = false;

@@ -1,8 +1,5 @@
 #include "flat/TFlatHintUnit.h"
 
-#include "flat/FlatUtilitys.h"
-#include "flat/TFlatHintWindow.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -21,11 +18,6 @@ TFlatHint* currentHint = nullptr;
 TFlatHint::TFlatHint(QObject* parent)
     : QObject(parent), showTimer_(nullptr, 500, false), hideTimer_(nullptr, 5000, false)
 {
-    colorBackground_ = ColorOf(clWhite);
-    colorBorder_ = ColorOf(clBlack);
-    colorArrowBackground_ = ColorOf(FlatHintArrowBack);
-    colorArrow_ = ColorOf(clBlack);
-    fontColor_ = ColorOf(clBlack);
     window_ = std::make_unique<TFlatHintWindow>();
     connect(&showTimer_, &MessageTimer::timeout, this, &TFlatHint::showHint);
     connect(&hideTimer_, &MessageTimer::timeout, this, [this] {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "flat/TFlatHintWindow.h"
 #include "platform/MessageTimer.h"
+#include "platform/TColor.h"
 
-#include <QColor>
 #include <QFont>
 #include <QObject>
 #include <QPoint>
@@ -14,8 +15,6 @@
 #include <memory>
 
 namespace fretlore {
-
-class TFlatHintWindow;
 
 // What a show-hint handler learns about the hint about to show.
 struct THintInfo {
@@ -45,14 +44,14 @@ public:
     static TFlatHint* Current();
 
     // The colours apply from the next hint on.
-    QColor ColorBackground() const { return colorBackground_; }
-    void SetColorBackground(const QColor& c) { colorBackground_ = c; }
-    QColor ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(const QColor& c) { colorBorder_ = c; }
-    QColor ColorArrowBackground() const { return colorArrowBackground_; }
-    void SetColorArrowBackground(const QColor& c) { colorArrowBackground_ = c; }
-    QColor ColorArrow() const { return colorArrow_; }
-    void SetColorArrow(const QColor& c) { colorArrow_ = c; }
+    TColor ColorBackground() const { return colors_.Background; }
+    void SetColorBackground(TColor c) { colors_.Background = c; }
+    TColor ColorBorder() const { return colors_.Border; }
+    void SetColorBorder(TColor c) { colors_.Border = c; }
+    TColor ColorArrowBackground() const { return colors_.ArrowBackground; }
+    void SetColorArrowBackground(TColor c) { colors_.ArrowBackground = c; }
+    TColor ColorArrow() const { return colors_.Arrow; }
+    void SetColorArrow(TColor c) { colors_.Arrow = c; }
     // The width, outline and band included, up to which the text is wrapped;
     // a single word wider than that makes the box wider.
     int MaxHintWidth() const { return maxHintWidth_; }
@@ -60,8 +59,9 @@ public:
     QFont Font() const { return font_; }
     void SetFont(const QFont& f) { font_ = f; }
     // The text's colour (the font's colour).
-    QColor FontColor() const { return fontColor_; }
-    void SetFontColor(const QColor& c) { fontColor_ = c; }
+    TColor FontColor() const { return colors_.Font; }
+    void SetFontColor(TColor c) { colors_.Font = c; }
+    const THintColors& Colors() const { return colors_; }
 
     // Called before every hint shows; it may change the text or veto the hint.
     using ShowHintHandler = std::function<void(QString& hintText, bool& canShow, THintInfo& info)>;
@@ -92,11 +92,7 @@ private:
     void hideHint();
     static QWidget* hintControlAt(const QPoint& global);
 
-    QColor colorBackground_;
-    QColor colorBorder_;
-    QColor colorArrowBackground_;
-    QColor colorArrow_;
-    QColor fontColor_;
+    THintColors colors_;
     int maxHintWidth_ = 200;
     QFont font_;
     ShowHintHandler onShowHint_;

@@ -1,6 +1,5 @@
 #include "flat/TFlatHintWindow.h"
 
-#include "flat/FlatUtilitys.h"
 #include "flat/TFlatHintUnit.h"
 
 #include <QFontMetrics>
@@ -37,11 +36,6 @@ TFlatHintWindow::TFlatHintWindow()
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    colorBackground_ = ColorOf(clWhite);
-    colorBorder_ = ColorOf(clBlack);
-    colorArrowBackground_ = ColorOf(FlatHintArrowBack);
-    colorArrow_ = ColorOf(clBlack);
-    fontColor_ = ColorOf(clBlack);
 }
 
 QSize TFlatHintWindow::BoxSize(const QString& text, const QFont& font, int maxHintWidth)
@@ -94,11 +88,7 @@ void TFlatHintWindow::ActivateHint(const QString& text, const TFlatHint* hint, c
     if (hint) {
         hintFont = hint->Font();
         maxWidth = hint->MaxHintWidth();
-        colorBackground_ = hint->ColorBackground();
-        colorBorder_ = hint->ColorBorder();
-        colorArrowBackground_ = hint->ColorArrowBackground();
-        colorArrow_ = hint->ColorArrow();
-        fontColor_ = hint->FontColor();
+        colors_ = hint->Colors();
     }
     setFont(hintFont);
     placement_ = PlacementFor(cursor, screen);
@@ -146,9 +136,9 @@ QPoint TFlatHintWindow::ArrowCorner() const
 void TFlatHintWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(Band(), colorArrowBackground_);
-    p.fillRect(TextArea(), colorBackground_);
-    p.setPen(colorBorder_);
+    p.fillRect(Band(), ToQColor(colors_.ArrowBackground));
+    p.fillRect(TextArea(), ToQColor(colors_.Background));
+    p.setPen(ToQColor(colors_.Border));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
@@ -158,10 +148,10 @@ void TFlatHintWindow::paintEvent(QPaintEvent*)
     QPoint arrow[18];
     for (int i = 0; i < 18; ++i)
         arrow[i] = corner + QPoint(sx * kArrow[i].x(), sy * kArrow[i].y());
-    p.setPen(colorArrow_);
+    p.setPen(ToQColor(colors_.Arrow));
     p.drawPolyline(arrow, 18);
 
-    p.setPen(fontColor_);
+    p.setPen(ToQColor(colors_.Font));
     p.setFont(font());
     p.drawText(TextArea().adjusted(3, 1, -3, -1), kTextFlags, text_);
 }

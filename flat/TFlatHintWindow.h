@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "platform/TColor.h"
+
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -8,6 +9,15 @@
 namespace fretlore {
 
 class TFlatHint;
+
+// The colours of a hint, kept as given and resolved when it paints.
+struct THintColors {
+    TColor Background = clWhite;
+    TColor Border = clBlack;
+    TColor ArrowBackground = FlatHintArrowBack;
+    TColor Arrow = clBlack;
+    TColor Font = clBlack;
+};
 
 // The borderless pop-up that shows one hint: a one-pixel outline around the
 // text area and, on the side facing the mouse cursor, a 14-pixel band with a
@@ -48,11 +58,7 @@ protected:
 private:
     QString text_;
     int placement_ = 1;
-    QColor colorBackground_;
-    QColor colorBorder_;
-    QColor colorArrowBackground_;
-    QColor colorArrow_;
-    QColor fontColor_;
+    THintColors colors_;
 };
 
 } // namespace fretlore

@@ -9,69 +9,47 @@
 
 namespace fretlore {
 
-TFlatProgressBar::TFlatProgressBar(QWidget* parent) : GraphicControl(parent)
+TFlatProgressBar::TFlatProgressBar(QWidget* parent) : GraphicControl(parent), colors_(*this, FlatLightFace, true)
 {
-    color_ = ColorOf(FlatLightFace);
-    colorElement_ = ColorOf(FlatElement);
-    colorBorder_ = ColorOf(FlatBorder);
+    colors_.AddDerived(FlatBorder, 50, AdvColorDirection::Darker); // kBorder
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(147, 16);
-    takeParentColor();
 }
 
-void TFlatProgressBar::takeParentColor()
+void TFlatProgressBar::SetColor(TColor c)
 {
-    if (parentColor_ && parentWidget())
-        color_ = parentWidget()->palette().color(parentWidget()->backgroundRole());
-}
-
-void TFlatProgressBar::SetColor(const QColor& c)
-{
-    color_ = c;
-    parentColor_ = false;
+    colors_.SetBase(c);
     update();
 }
 
 void TFlatProgressBar::SetParentColor(bool on)
 {
-    parentColor_ = on;
-    takeParentColor();
+    colors_.SetParentColor(on);
     update();
 }
 
-void TFlatProgressBar::SetColorElement(const QColor& c)
+void TFlatProgressBar::SetColorElement(TColor c)
 {
     colorElement_ = c;
     update();
 }
 
-void TFlatProgressBar::SetColorBorder(const QColor& c)
+void TFlatProgressBar::SetColorBorder(TColor c)
 {
-    colorBorder_ = c;
+    colors_.SetDerived(kBorder, c);
     update();
 }
 
 void TFlatProgressBar::SetAdvColorBorder(int percent)
 {
-    advColorBorder_ = TAdvColors(std::clamp(percent, 0, 100));
-    recomputeAdvColors();
+    colors_.SetPercent(kBorder, percent);
     update();
 }
 
 void TFlatProgressBar::SetUseAdvColors(bool on)
 {
-    if (on == useAdvColors_)
-        return;
-    useAdvColors_ = on;
-    SetParentColor(on);
-    recomputeAdvColors();
-    update();
-}
-
-void TFlatProgressBar::recomputeAdvColors()
-{
-    if (useAdvColors_)
-        colorBorder_ = DeriveAdvColor(color_, colorBorder_, advColorBorder_, AdvColorDirection::Darker);
+    if (colors_.SetUseAdvColors(on))
+        update();
 }
 
 void TFlatProgressBar::SetOrientation(TProgressBarOrientation orientation)
@@ -125,7 +103,7 @@ void TFlatProgressBar::SetStep(int step)
     repaint();
 }
 
-void TFlatProgressBar::setRange(int min, int max)
+void TFlatProgressBar::SetRange(int min, int max)
 {
     SetMin(min);
     SetMax(max);
@@ -180,13 +158,9 @@ void TFlatProgressBar::changeEvent(QEvent* e)
     switch (e->type()) {
     case QEvent::PaletteChange:
     case QEvent::ParentChange:
-        takeParentColor();
-        [[fallthrough]];
     case QEvent::ApplicationPaletteChange:
-        if (useAdvColors_) {
-            SetParentColor(true);
-            recomputeAdvColors();
-        }
+        // The parent's colour, the parent or the system's colours changed.
+        colors_.PaletteChanged(true);
         update();
         break;
     default:
@@ -196,13 +170,12 @@ void TFlatProgressBar::changeEvent(QEvent* e)
 
 void TFlatProgressBar::paintEvent(QPaintEvent*)
 {
-    // A hidden bar hears of its new size only when shown: snap here as well.
-    snapLength();
     QPainter p(this);
     const int cw = width();
     const int ch = height();
-    p.fillRect(rect(), color_);
-    p.setPen(colorBorder_);
+    const QColor element = ToQColor(colorElement_);
+    p.fillRect(rect(), ToQColor(colors_.Base()));
+    p.setPen(ToQColor(colors_.Derived(kBorder)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
@@ -215,7 +188,7 @@ void TFlatProgressBar::paintEvent(QPaintEvent*)
         else
             top = int(ch - 2 - qint64(ch - 4) * pos / 100);
         if (right > left && bottom > top)
-            p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), colorElement_);
+            p.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), element);
         return;
     }
 
@@ -223,9 +196,9 @@ void TFlatProgressBar::paintEvent(QPaintEvent*)
     for (int k = 0; k < lit; ++k) {
         const int step = k * (kBlockWidth + 1);
         if (orientation_ == pbHorizontal)
-            p.fillRect(QRect(2 + step, 2, kBlockWidth, ch - 4), colorElement_);
+            p.fillRect(QRect(2 + step, 2, kBlockWidth, ch - 4), element);
         else
-            p.fillRect(QRect(2, ch - kBlockWidth - 2 - step, cw - 4, kBlockWidth), colorElement_);
+            p.fillRect(QRect(2, ch - kBlockWidth - 2 - step, cw - 4, kBlockWidth), element);
     }
 }
 

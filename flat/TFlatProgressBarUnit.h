@@ -1,9 +1,8 @@
 #pragma once
 
-#include "flat/FlatUtilitys.h"
 #include "controls/GraphicControl.h"
-
-#include <QColor>
+#include "flat/FlatColors.h"
+#include "platform/TColor.h"
 
 namespace fretlore {
 
@@ -23,18 +22,18 @@ public:
     explicit TFlatProgressBar(QWidget* parent);
 
     // The background; setting it clears ParentColor.
-    QColor Color() const { return color_; }
-    void SetColor(const QColor& c);
-    bool ParentColor() const { return parentColor_; }
+    TColor Color() const { return colors_.Base(); }
+    void SetColor(TColor c);
+    bool ParentColor() const { return colors_.ParentColor(); }
     void SetParentColor(bool on);
-    QColor ColorElement() const { return colorElement_; }
-    void SetColorElement(const QColor& c);
-    QColor ColorBorder() const { return colorBorder_; }
-    void SetColorBorder(const QColor& c);
+    TColor ColorElement() const { return colorElement_; }
+    void SetColorElement(TColor c);
+    TColor ColorBorder() const { return colors_.Derived(kBorder); }
+    void SetColorBorder(TColor c);
     // With UseAdvColors, ColorBorder is derived (darker) from Color by this percentage.
-    int AdvColorBorder() const { return advColorBorder_; }
+    int AdvColorBorder() const { return colors_.Percent(kBorder); }
     void SetAdvColorBorder(int percent);
-    bool UseAdvColors() const { return useAdvColors_; }
+    bool UseAdvColors() const { return colors_.UseAdvColors(); }
     void SetUseAdvColors(bool on);
 
     // Changing the orientation swaps width and height.
@@ -54,7 +53,7 @@ public:
     int Step() const { return step_; }
     void SetStep(int step);
     // Sets Min and Max.
-    void setRange(int min, int max);
+    void SetRange(int min, int max);
 
     // The stepped bar's geometry: the number of blocks that fit and how many
     // are lit for the current Position.
@@ -68,17 +67,14 @@ protected:
 
 private:
     static constexpr int kBlockWidth = 8;
+    // The slot of the colour UseAdvColors derives.
+    enum { kBorder };
+
     void snapLength();
-    void recomputeAdvColors();
-    void takeParentColor();
     int length() const;
 
-    QColor color_;
-    bool parentColor_ = true;
-    QColor colorElement_;
-    QColor colorBorder_;
-    TAdvColors advColorBorder_ = 50;
-    bool useAdvColors_ = false;
+    FlatColors colors_;
+    TColor colorElement_ = FlatElement;
     TProgressBarOrientation orientation_ = pbHorizontal;
     bool smooth_ = false;
     int position_ = 0;

@@ -27,7 +27,6 @@ namespace {
 
 constexpr int kWidth = 329;
 constexpr int kHeight = 358;
-constexpr TColor clBlue = 0xFF0000;  // blue in the colour layout: bits 16 to 23
 
 QFont sansSerif(bool bold = false, bool underline = false)
 {

@@ -82,7 +82,7 @@ TFlatProgressBar* CreateSearchProgressBar(QWidget* window, int left, int top)
     bar->setGeometry(left, top, 375, 16);
     bar->SetColorElement(lime);
     bar->SetColorBorder(lime);
-    bar->setRange(0, 100);
+    bar->SetRange(0, 100);
     bar->SetSmooth(true);
     return bar;
 }

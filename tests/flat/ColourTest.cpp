@@ -6,14 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <ostream>
 
 using namespace fretlore;
+
+namespace fretlore {
+// Colour values in failure messages.
+void PrintTo(TColor c, std::ostream* os)
+{
+    *os << "0x" << std::hex << c.Value() << std::dec;
+}
+} // namespace fretlore
 
 namespace {
 
 TColor grey(int v)
 {
-    return TColor(v) * 0x010101u;
+    return TColor(std::uint32_t(v) * 0x010101u);
 }
 
 } // namespace
@@ -81,7 +91,7 @@ TEST(Hsl, EveryColourSurvivesTheRoundTrip)
     for (int r = 0; r < 256; r += 15)
         for (int g = 0; g < 256; g += 15)
             for (int b = 0; b < 256; b += 15) {
-                const TColor c = TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
+                const TColor c = RgbColor(r, g, b);
                 const Hsl hsl = RgbToHsl(c);
                 ASSERT_EQ(HslToRgb(hsl.H, hsl.S, hsl.L), c) << r << "," << g << "," << b;
             }
@@ -92,12 +102,12 @@ TEST(Hsl, TheScaledRoundTripStaysWithinItsQuantisation)
     for (int r = 0; r < 256; r += 51)
         for (int g = 0; g < 256; g += 51)
             for (int b = 0; b < 256; b += 51) {
-                const TColor c = TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
+                const TColor c = RgbColor(r, g, b);
                 const HslScaled s = RgbToHslScaled(c);
                 const TColor back = HslScaledToRgb(s.H, s.S, s.L);
-                for (int shift : {0, 8, 16})
-                    ASSERT_LE(std::abs(int((back >> shift) & 0xFF) - int((c >> shift) & 0xFF)), 3)
-                        << r << "," << g << "," << b;
+                ASSERT_LE(std::abs(back.Red() - r), 3) << r << "," << g << "," << b;
+                ASSERT_LE(std::abs(back.Green() - g), 3) << r << "," << g << "," << b;
+                ASSERT_LE(std::abs(back.Blue() - b), 3) << r << "," << g << "," << b;
             }
 }
 
@@ -136,16 +146,6 @@ TEST(DeriveAdvColor, KeepsTheHue)
     // hue 80 of 239 (a trace of blue).
     const TColor c = DeriveAdvColor(clLime, clBlack, 50, AdvColorDirection::Darker);
     EXPECT_EQ(c, TColor(0x01AA00)); // green 80 / 240 * 2 * 255 = 170
-}
-
-TEST(FlatPalette, ValuesReadRedFirst)
-{
-    EXPECT_EQ(ColorOf(FlatLightFace), QColor(235, 234, 225));
-    EXPECT_EQ(ColorOf(FlatDownFace), QColor(217, 214, 197));
-    EXPECT_EQ(ColorOf(FlatBorder), QColor(160, 150, 131));
-    EXPECT_EQ(ColorOf(FlatElement), QColor(51, 102, 153));
-    EXPECT_EQ(ColorOf(FlatHintArrowBack), QColor(255, 210, 83));
-    EXPECT_EQ(TColorOf(QColor(160, 150, 131)), FlatBorder);
 }
 
 TEST(MakeDisabledGlyph, StampsShadowOverAShiftedHighlight)

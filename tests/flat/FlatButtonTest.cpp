@@ -271,6 +271,25 @@ private slots:
         QCOMPARE(boxOf(b->grab().toImage(), kLime).intersected(QRect(2, 2, 93, 21)), caption);
     }
 
+    void aSystemColourIsKeptAndFollowsThePalette()
+    {
+        const QPalette saved = QApplication::palette();
+        QWidget window;
+        blackWindow(&window, {200, 100});
+        TFlatButton* b = new TFlatButton(&window);
+        b->resize(97, 25);
+        b->SetCaption(QStringLiteral("HI"));
+        QVERIFY(b->FontColor() == clWindowText);
+        for (const QColor text : {QColor(Qt::red), QColor(Qt::blue)}) {
+            QPalette pal = saved;
+            pal.setColor(QPalette::Text, text);
+            QApplication::setPalette(pal);
+            QVERIFY(b->FontColor() == clWindowText);
+            QVERIFY(boxOf(b->grab().toImage(), text).isValid());
+        }
+        QApplication::setPalette(saved);
+    }
+
     void disabledCaptionIsEmbossed()
     {
         // The system's button highlight and shadow, made easy to tell apart.
@@ -279,8 +298,8 @@ private slots:
         pal.setColor(QPalette::Light, Qt::red);
         pal.setColor(QPalette::Dark, Qt::blue);
         QApplication::setPalette(pal);
-        QCOMPARE(ColorOf(clBtnHighlight), QColor(Qt::red));
-        QCOMPARE(ColorOf(clBtnShadow), QColor(Qt::blue));
+        QCOMPARE(ToQColor(clBtnHighlight), QColor(Qt::red));
+        QCOMPARE(ToQColor(clBtnShadow), QColor(Qt::blue));
         {
             QWidget window;
             blackWindow(&window, {200, 100});
@@ -624,7 +643,7 @@ private slots:
         QCOMPARE(b.ColorFocused(), QColor(106, 106, 106));
         QCOMPARE(b.ColorBorder(), QColor(85, 85, 85));
         b.SetAdvColorDown(0); // percent 0 keeps the colour as it is
-        const QColor downBefore = b.ColorDown();
+        const TColor downBefore = b.ColorDown();
         b.SetAdvColorDown(0);
         QCOMPARE(b.ColorDown(), downBefore);
         b.SetAdvColorBorder(250); // clamped to 100: 130 - 100 = 30

@@ -97,6 +97,19 @@ private slots:
         // Without a parent the flat face keeps its own default.
         TFlatEdit loose(nullptr);
         QCOMPARE(loose.ColorFlat(), QColor(235, 234, 225));
+        // The text's colour is the system's window text, and stays so through a change of the
+        // system's colours.
+        QVERIFY(e.FontColor() == clWindowText);
+        const QPalette saved = QApplication::palette();
+        QPalette pal = saved;
+        pal.setColor(QPalette::Text, Qt::red);
+        pal.setColor(QPalette::Button, Qt::darkRed);
+        QApplication::setPalette(pal);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(e.palette().color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(e.FontColor() == clWindowText);
+        QApplication::setPalette(saved);
+        QCoreApplication::sendPostedEvents();
     }
 
     void programsFretEditLooksTheSameInEveryState()

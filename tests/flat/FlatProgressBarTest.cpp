@@ -28,7 +28,7 @@ TFlatProgressBar* searchBar(QWidget* window)
     bar->setGeometry(0, 0, 375, 16);
     bar->SetColorElement(kLime);
     bar->SetColorBorder(kLime);
-    bar->setRange(0, 100);
+    bar->SetRange(0, 100);
     bar->SetSmooth(true);
     return bar;
 }
@@ -174,7 +174,7 @@ private slots:
         QWidget window;
         auto* bar = new TFlatProgressBar(&window);
         bar->resize(150, 16);
-        bar->grab(); // painting snaps a bar that is not shown
+        bar->grab(); // a bar that is not shown snaps once it hears of its size
         QCOMPARE(bar->width(), 147);
         window.show();
         bar->resize(10, 16); // a shown one at once

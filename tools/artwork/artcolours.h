@@ -1,18 +1,21 @@
 #pragma once
 
+#include "platform/TColor.h"
+
 #include <QColor>
 #include <QRgb>
 
-// The program's palette: black ground and lime (clLime) ink, with a few
-// darker greens for depth in the larger pictures.
+// The pictures' palette as pixel values: the program's black ground and lime
+// ink, by the program's colour names, with a few darker greens for depth in
+// the larger pictures.
 namespace ArtColours {
-inline constexpr QRgb Black = 0xff000000;
-inline constexpr QRgb White = 0xffffffff;
-inline constexpr QRgb Lime = 0xff00ff00;
-inline constexpr QRgb LightGreen = 0xff00c800;
-inline constexpr QRgb MidGreen = 0xff009600;
-inline constexpr QRgb DarkGreen = 0xff005a00;
-inline constexpr QRgb DeepGreen = 0xff002a00;
+inline constexpr QRgb Black = fretlore::RgbOf(fretlore::clBlack);
+inline constexpr QRgb White = fretlore::RgbOf(fretlore::clWhite);
+inline constexpr QRgb Lime = fretlore::RgbOf(fretlore::clLime);
+inline constexpr QRgb LightGreen = fretlore::RgbOf(fretlore::RgbColor(0, 200, 0));
+inline constexpr QRgb MidGreen = fretlore::RgbOf(fretlore::RgbColor(0, 150, 0));
+inline constexpr QRgb DarkGreen = fretlore::RgbOf(fretlore::RgbColor(0, 90, 0));
+inline constexpr QRgb DeepGreen = fretlore::RgbOf(fretlore::RgbColor(0, 42, 0));
 
 inline QColor colour(QRgb rgb) { return QColor::fromRgba(rgb); }
 } // namespace ArtColours

@@ -76,13 +76,10 @@ bool onNeck(int x, int y)
     return x > 80 && x < kNutX && y >= kNeckTop && y <= kNeckBottom;
 }
 
-void paintDetail(QPainter &p)
+// Body, scratch plate, neck and headstock: the wood and its finish.
+void paintWood(QPainter &p)
 {
-    const QColor lime = ArtColours::colour(ArtColours::Lime);
-    const QColor light = ArtColours::colour(ArtColours::LightGreen);
-    const QColor mid = ArtColours::colour(ArtColours::MidGreen);
     const QTransform body = GuitarBody::lyingInto(kBodyRect);
-    p.setRenderHint(QPainter::Antialiasing, false);
 
     // Body finish: a green burst, bright in the middle, dark at the rim.
     QRadialGradient burst(body.map(QPointF(0.5, 0.70)), 42.0);
@@ -95,7 +92,7 @@ void paintDetail(QPainter &p)
 
     // Scratch plate: near black with a light edge.
     p.setBrush(ArtColours::colour(0xff001800));
-    p.setPen(QPen(light, 1));
+    p.setPen(QPen(ArtColours::colour(ArtColours::LightGreen), 1));
     p.drawPath(body.map(GuitarBody::unitPickguard()));
 
     // Neck and headstock: dark wood.
@@ -107,6 +104,14 @@ void paintDetail(QPainter &p)
     p.drawRect(QRect(QPoint(78, kNeckTop), QPoint(kNutX, kNeckBottom)));
     p.setBrush(ArtColours::colour(ArtColours::DeepGreen));
     p.drawPath(headstockPath());
+}
+
+// Frets, position dots, pickups, bridge, knobs and selector.
+void paintHardware(QPainter &p)
+{
+    const QColor lime = ArtColours::colour(ArtColours::Lime);
+    const QColor light = ArtColours::colour(ArtColours::LightGreen);
+    const QColor mid = ArtColours::colour(ArtColours::MidGreen);
 
     // Frets and position dots.
     p.setBrush(mid);
@@ -142,6 +147,11 @@ void paintDetail(QPainter &p)
     }
     p.setBrush(mid);
     p.drawRect(QRect(73, 50, 4, 1));
+}
+
+void paintStrings(QPainter &p)
+{
+    const QColor lime = ArtColours::colour(ArtColours::Lime);
 
     // Strings: nut to bridge, then fanning out to the tuner posts.
     p.setPen(QPen(lime, 1));
@@ -159,6 +169,14 @@ void paintDetail(QPainter &p)
     p.setPen(Qt::NoPen);
     p.setBrush(lime);
     p.drawRect(QRect(kNutX, kNeckTop + 1, 1, kNeckBottom - kNeckTop - 1));
+}
+
+void paintDetail(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paintWood(p);
+    paintHardware(p);
+    paintStrings(p);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "pixelshape.h"
 
+#include "artcolours.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -140,7 +142,7 @@ QImage PixelShape::toMask() const
     for (int y = 0; y < height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(mask.scanLine(y));
         for (int x = 0; x < width(); ++x)
-            line[x] = contains(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            line[x] = contains(x, y) ? ArtColours::Black : ArtColours::White;
     }
     return mask;
 }
