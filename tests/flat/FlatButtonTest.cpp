@@ -5,6 +5,9 @@
 #include "flat/FlatUtilitys.h"
 #include "flat/TFlatButtonUnit.h"
 #include "platform/FontSubstitutes.h"
+#include "shell/ProgramLook.h"
+
+#include "WindowTesting.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,6 +23,7 @@
 
 using namespace fretlore;
 using State = TFlatButton::FlatButtonState;
+using namespace windowtest;
 
 namespace {
 
@@ -39,21 +43,10 @@ private:
     int* count_;
 };
 
-const QColor kLime(0, 255, 0);
-
-QFont sansSerif11()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
 
 QWidget* blackWindow(QWidget* w, const QSize& size)
 {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
+    setWindowColour(*w, Qt::black);
     w->resize(size);
     return w;
 }
@@ -79,22 +72,6 @@ QSize textSize(const QFont& font, const QString& text)
     return QFontMetrics(font).boundingRect(QRect(0, 0, 1000, 0), Qt::TextSingleLine, text).size();
 }
 
-// The program's "OK" button of the about and message windows.
-TFlatButton* okButton(QWidget* window)
-{
-    auto* b = new TFlatButton(window);
-    b->setGeometry(10, 10, 97, 25);
-    b->SetCaption(QStringLiteral("OK"));
-    b->setFont(sansSerif11());
-    b->SetFontColor(kLime);
-    b->SetColorFocused(Qt::black);
-    b->SetColorDown(Qt::black);
-    b->SetColorBorder(Qt::black);
-    b->SetColorHighLight(kLime);
-    b->SetColorShadow(kLime);
-    return b;
-}
-
 struct Outline {
     QColor top, left, bottom, right, topRight, bottomLeft, face;
 };
@@ -106,21 +83,6 @@ Outline outlineOf(TFlatButton& b)
     return {img.pixelColor(w / 2, 0),     img.pixelColor(0, h / 2),     img.pixelColor(w / 2, h - 1),
             img.pixelColor(w - 1, h / 2), img.pixelColor(w - 1, 0),     img.pixelColor(0, h - 1),
             img.pixelColor(3, 3)};
-}
-
-// Moves the mouse (no button held) to `p` in `w`: the cursor really moves,
-// even when a previous test left it at that very point.
-void hover(QWidget* w, const QPoint& p)
-{
-    QTest::mouseMove(w, p + QPoint(1, 1));
-    QTest::mouseMove(w, p);
-}
-
-void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
 }
 
 } // namespace
@@ -236,7 +198,7 @@ private slots:
     {
         QWidget window;
         blackWindow(&window, {200, 100});
-        TFlatButton* b = okButton(&window);
+        TFlatButton* b = CreateOkButton(&window, 10, 10);
         showActive(window);
 
         // At rest: a lime "OK" on black, the outline invisible.
@@ -303,7 +265,7 @@ private slots:
         {
             QWidget window;
             blackWindow(&window, {200, 100});
-            TFlatButton* b = okButton(&window);
+            TFlatButton* b = CreateOkButton(&window, 10, 10);
             b->SetCaption(QStringLiteral("HI"));
             b->setEnabled(false);
             const QImage img = b->grab().toImage();
@@ -653,7 +615,7 @@ private slots:
     // The layout the button paints by.
     void layoutCentresACaptionWithoutGlyph()
     {
-        const QFont font = sansSerif11();
+        const QFont font = SansSerif(11);
         const QRect client(0, 0, 97, 25);
         const GlyphTextLayout l = LayoutGlyphAndText(font, client, 0, QStringLiteral("OK"), blGlyphTop, -1, 4, {}, 1);
         const QSize t = textSize(font, QStringLiteral("OK"));
@@ -672,7 +634,7 @@ private slots:
     void layoutWithoutCaptionCollapsesTheText()
     {
         const QImage glyph(16, 10, QImage::Format_RGB32);
-        const GlyphTextLayout l = LayoutGlyphAndText(sansSerif11(), QRect(0, 0, 40, 30), 0, {}, blGlyphTop, -1, 4, glyph, 1);
+        const GlyphTextLayout l = LayoutGlyphAndText(SansSerif(11), QRect(0, 0, 40, 30), 0, {}, blGlyphTop, -1, 4, glyph, 1);
         QCOMPARE(l.TextBounds.size(), QSize(0, 0));
         // Spacing drops to 0: margin = (30 - 10 + 1) div 2; the text point follows the glyph.
         QCOMPARE(l.GlyphPos, QPoint(12, 10));
@@ -681,7 +643,7 @@ private slots:
 
     void layoutAutomaticMarginAndSpacingSplitTheRest()
     {
-        const QFont font = sansSerif11();
+        const QFont font = SansSerif(11);
         const QString caption = QStringLiteral("Play");
         const int tw = textSize(font, caption).width();
         const int th = textSize(font, caption).height();

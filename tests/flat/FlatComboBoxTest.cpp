@@ -4,45 +4,19 @@
 #include "flat/FlatUtilitys.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "platform/FontSubstitutes.h"
+#include "shell/ProgramLook.h"
+
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
 
 using namespace fretlore;
+using namespace windowtest;
 
 namespace {
 
-const QColor kLime(0, 255, 0);
-
-QFont sansSerif11()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
-
-// The program's name box: 273 x 21, lime on black.
-TFlatComboBox* nameBox(QWidget* window)
-{
-    auto* c = new TFlatComboBox(window);
-    c->setGeometry(10, 10, 273, 21);
-    c->SetColor(Qt::black);
-    c->SetColorArrow(kLime);
-    c->SetColorArrowBackground(Qt::black);
-    c->SetColorBorder(kLime);
-    c->SetFontColor(kLime);
-    c->setFont(sansSerif11());
-    return c;
-}
-
-void setWindowColour(QWidget& w, const QColor& c)
-{
-    QPalette pal = w.palette();
-    pal.setColor(QPalette::Window, c);
-    w.setPalette(pal);
-    w.setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -107,7 +81,7 @@ private slots:
         QWidget window;
         setWindowColour(window, Qt::black);
         window.resize(300, 60);
-        TFlatComboBox* c = nameBox(&window);
+        TFlatComboBox* c = CreateNameBox(&window, 10, 10);
         const QImage img = c->grab().toImage();
         QCOMPARE(img.pixelColor(0, 0), kLime);
         QCOMPARE(img.pixelColor(272, 20), kLime);
@@ -126,7 +100,7 @@ private slots:
         // Once shown, an idle box asks for no more layouts: placing the edit
         // part must not itself request another layout, round and round.
         QWidget window;
-        TFlatComboBox* c = nameBox(&window);
+        TFlatComboBox* c = CreateNameBox(&window, 10, 10);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(50);
@@ -148,7 +122,7 @@ private slots:
         QWidget window;
         setWindowColour(window, Qt::black);
         window.resize(300, 200);
-        TFlatComboBox* c = nameBox(&window);
+        TFlatComboBox* c = CreateNameBox(&window, 10, 10);
         c->addItems({QStringLiteral("Cmaj7"), QStringLiteral("Am"), QStringLiteral("G7")});
         c->setCurrentIndex(-1);
         window.show();
@@ -180,7 +154,7 @@ private slots:
     {
         QWidget window;
         window.resize(300, 200);
-        TFlatComboBox* c = nameBox(&window);
+        TFlatComboBox* c = CreateNameBox(&window, 10, 10);
         c->addItem(QStringLiteral("C"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -195,7 +169,7 @@ private slots:
     void typedTextIsNeverCompleted()
     {
         QWidget window;
-        TFlatComboBox* c = nameBox(&window);
+        TFlatComboBox* c = CreateNameBox(&window, 10, 10);
         c->addItems({QStringLiteral("am7"), QStringLiteral("C "), QStringLiteral("am")});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -229,7 +203,7 @@ private slots:
         c.addItems({QStringLiteral("a"), QStringLiteral("b")});
         c.SetItemHeight(20);
         QCOMPARE(c.itemData(1, Qt::SizeHintRole).toSize().height(), 20);
-        c.setFont(sansSerif11());
+        c.setFont(SansSerif(11));
         QCOMPARE(c.ItemHeight(), 13);
         QCOMPARE(c.itemData(0, Qt::SizeHintRole).toSize().height(), 13);
         // Items added later get the same height.
@@ -253,7 +227,7 @@ private slots:
     {
         QWidget window;
         window.resize(300, 60);
-        auto* c = nameBox(&window);
+        auto* c = CreateNameBox(&window, 10, 10);
         c->setEditable(false);
         c->addItem(QStringLiteral("WWWW"));
         c->setCurrentIndex(0);

@@ -4,30 +4,18 @@
 #include "flat/FlatUtilitys.h"
 #include "flat/TFlatEditUnit.h"
 #include "platform/FontSubstitutes.h"
+#include "shell/ProgramLook.h"
+
+#include "WindowTesting.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace fretlore;
+using namespace windowtest;
 
 namespace {
 
-const QColor kLime(0, 255, 0);
-
-QFont sansSerif(int pixels)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
-void setWindowColour(QWidget& w, const QColor& c)
-{
-    QPalette pal = w.palette();
-    pal.setColor(QPalette::Window, c);
-    w.setPalette(pal);
-    w.setAutoFillBackground(true);
-}
 
 // The outline, the two band rings and the field's middle, read along the top-left diagonal
 // and at the middle of each edge.
@@ -45,33 +33,6 @@ Rings ringsOf(QWidget& w)
                           img.pixelColor(W / 2, H - 1) == outline && img.pixelColor(0, H / 2) == outline &&
                           img.pixelColor(W - 1, H / 2) == outline;
     return {outline, img.pixelColor(1, H / 2), img.pixelColor(W - 3, 2), img.pixelColor(W - 5, H / 2), allRound};
-}
-
-// The program's fret edit: 33 x 19 on a black window.
-TFlatEdit* fretEdit(QWidget* window, int x)
-{
-    auto* e = new TFlatEdit(window);
-    e->setGeometry(x, 10, 33, 19);
-    e->SetColorFocused(Qt::black);
-    e->SetColorBorder(kLime);
-    e->SetColorFlat(Qt::black);
-    e->SetFontColor(kLime);
-    e->setFont(sansSerif(11));
-    e->SetMaxLength(2);
-    return e;
-}
-
-void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
-void hover(QWidget* w, const QPoint& p)
-{
-    QTest::mouseMove(w, p + QPoint(1, 1));
-    QTest::mouseMove(w, p);
 }
 
 } // namespace
@@ -117,8 +78,8 @@ private slots:
         QWidget window;
         setWindowColour(window, Qt::black);
         window.resize(200, 60);
-        TFlatEdit* e = fretEdit(&window, 10);
-        TFlatEdit* other = fretEdit(&window, 60);
+        TFlatEdit* e = CreateFretEdit(&window, 10, 10);
+        TFlatEdit* other = CreateFretEdit(&window, 60, 10);
         QCOMPARE(e->size(), QSize(33, 19));
         showActive(window);
 
@@ -206,17 +167,17 @@ private slots:
     {
         QWidget window;
         auto* e = new TFlatEdit(&window);
-        e->setFont(sansSerif(11)); // a text-metric height of 13
+        e->setFont(SansSerif(11)); // a text-metric height of 13
         QCOMPARE(e->height(), 19);
         e->setGeometry(0, 0, 33, 40);
-        e->setFont(sansSerif(13));
-        QCOMPARE(e->height(), TextMetricHeight(sansSerif(13)) + 6);
+        e->setFont(SansSerif(13));
+        QCOMPARE(e->height(), TextMetricHeight(SansSerif(13)) + 6);
         QCOMPARE(e->width(), 33);
         // A font given to the parent reaches an edit without a font of its own and sizes it too.
         auto* plain = new TFlatEdit(&window);
-        window.setFont(sansSerif(16));
-        QCOMPARE(plain->height(), TextMetricHeight(sansSerif(16)) + 6);
-        QCOMPARE(e->height(), TextMetricHeight(sansSerif(13)) + 6);
+        window.setFont(SansSerif(16));
+        QCOMPARE(plain->height(), TextMetricHeight(SansSerif(16)) + 6);
+        QCOMPARE(e->height(), TextMetricHeight(SansSerif(13)) + 6);
     }
 
     void parentColourAndColorFlat()
@@ -258,7 +219,7 @@ private slots:
         QWidget window;
         setWindowColour(window, Qt::black);
         window.resize(100, 60);
-        TFlatEdit* e = fretEdit(&window, 10);
+        TFlatEdit* e = CreateFretEdit(&window, 10, 10);
         showActive(window);
         e->setFocus();
         QTest::keyClicks(e, QStringLiteral("123"));
@@ -279,8 +240,8 @@ private slots:
     {
         QWidget window;
         window.resize(120, 60);
-        TFlatEdit* a = fretEdit(&window, 10);
-        TFlatEdit* b = fretEdit(&window, 60);
+        TFlatEdit* a = CreateFretEdit(&window, 10, 10);
+        TFlatEdit* b = CreateFretEdit(&window, 60, 10);
         showActive(window);
         b->setText(QStringLiteral("5 "));
         a->setFocus();
@@ -306,7 +267,7 @@ private slots:
     void maxLengthNeverSplitsACharacter()
     {
         QWidget window;
-        TFlatEdit* e = fretEdit(&window, 10);
+        TFlatEdit* e = CreateFretEdit(&window, 10, 10);
         const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");  // two code units
         e->insert(QStringLiteral("1"));
         e->insert(smile);

@@ -6,6 +6,9 @@
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatHintWindow.h"
 #include "platform/FontSubstitutes.h"
+#include "shell/ProgramLook.h"
+
+#include "WindowTesting.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -15,40 +18,17 @@
 #include <memory>
 
 using namespace fretlore;
+using namespace windowtest;
 
 namespace {
 
-const QColor kLime(0, 255, 0);
 const QColor kBand(255, 210, 83);
 const QRect kScreen(0, 0, 1024, 768);
-
-QFont sansSerif11()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
-
-// The program's FlatHint1.
-void styleAsProgram(TFlatHint& hint)
-{
-    hint.SetColorBackground(Qt::black);
-    hint.SetColorBorder(kLime);
-    hint.SetMaxHintWidth(255);
-    hint.SetFont(sansSerif11());
-    hint.SetFontColor(kLime);
-}
 
 // A word's size as the toolkit measures one line of it.
 QSize wordSize(const QString& word)
 {
-    return QFontMetrics(sansSerif11()).boundingRect(QRect(0, 0, 2000, 0), Qt::TextSingleLine, word).size();
-}
-
-void hover(QWidget* w, const QPoint& p)
-{
-    QTest::mouseMove(w, p + QPoint(1, 1));
-    QTest::mouseMove(w, p);
+    return QFontMetrics(SansSerif(11)).boundingRect(QRect(0, 0, 2000, 0), Qt::TextSingleLine, word).size();
 }
 
 } // namespace
@@ -75,9 +55,9 @@ private slots:
     void oneWordBoxIs22WiderAnd6Taller()
     {
         for (const QString& word : {QStringLiteral("Close"), QStringLiteral("Minimize"), QStringLiteral("W")})
-            QCOMPARE(TFlatHintWindow::BoxSize(word, sansSerif11(), 255), wordSize(word) + QSize(22, 6));
+            QCOMPARE(TFlatHintWindow::BoxSize(word, SansSerif(11), 255), wordSize(word) + QSize(22, 6));
         // "&" is shown as itself, so it takes its room.
-        QCOMPARE(TFlatHintWindow::BoxSize(QStringLiteral("Rock&Roll"), sansSerif11(), 255),
+        QCOMPARE(TFlatHintWindow::BoxSize(QStringLiteral("Rock&Roll"), SansSerif(11), 255),
                  wordSize(QStringLiteral("Rock&Roll")) + QSize(22, 6));
     }
 
@@ -85,14 +65,14 @@ private slots:
     {
         const QString fretHint = QStringLiteral(
             "Fret number on the E6 string ( X if desired chord doesn`t include this string or ? if you are not sure )");
-        const QSize box = TFlatHintWindow::BoxSize(fretHint, sansSerif11(), 255);
+        const QSize box = TFlatHintWindow::BoxSize(fretHint, SansSerif(11), 255);
         QVERIFY(box.width() <= 255);
         QVERIFY(box.width() > 200);
         const int lines = (box.height() - 6 + 1) / wordSize(QStringLiteral("x")).height();
         QVERIFY(lines >= 2);
         // A single word wider than 233 pixels widens the box instead.
         const QString wide(60, u'W');
-        QCOMPARE(TFlatHintWindow::BoxSize(wide, sansSerif11(), 255).width(), wordSize(wide).width() + 22);
+        QCOMPARE(TFlatHintWindow::BoxSize(wide, SansSerif(11), 255).width(), wordSize(wide).width() + 22);
     }
 
     void placementPerQuarter_data()
@@ -145,10 +125,10 @@ private slots:
         QFETCH(int, sx);
         QFETCH(int, sy);
         TFlatHint hint(nullptr);
-        styleAsProgram(hint);
+        ConfigureFlatHint(hint);
         TFlatHintWindow window;
         window.ActivateHint(QStringLiteral("Chords navigator"), &hint, cursor, kScreen);
-        const QSize box = TFlatHintWindow::BoxSize(QStringLiteral("Chords navigator"), sansSerif11(), 255);
+        const QSize box = TFlatHintWindow::BoxSize(QStringLiteral("Chords navigator"), SansSerif(11), 255);
         QCOMPARE(window.size(), box);
         const QImage img = window.grab().toImage();
         const int w = img.width(), h = img.height();
@@ -202,7 +182,7 @@ private slots:
         disabled->setToolTip(QStringLiteral("Start search"));
         disabled->setEnabled(false);
         auto hint = std::make_unique<TFlatHint>(&window);
-        styleAsProgram(*hint);
+        ConfigureFlatHint(*hint);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         TFlatHintWindow* box = hint->HintWindow();

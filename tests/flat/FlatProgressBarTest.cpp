@@ -3,35 +3,17 @@
 // length snapping, the vertical bar, the synchronous repaint of Position, and
 // bars too long for whole per-cent blocks.
 #include "flat/TFlatProgressBarUnit.h"
+#include "shell/ProgramLook.h"
+
+#include "WindowTesting.h"
 
 #include <QTest>
 
 using namespace fretlore;
+using namespace windowtest;
 
 namespace {
 
-const QColor kLime(0, 255, 0);
-const QColor kBlack(0, 0, 0);
-
-void setWindowColour(QWidget& w, const QColor& c)
-{
-    QPalette pal = w.palette();
-    pal.setColor(QPalette::Window, c);
-    w.setPalette(pal);
-    w.setAutoFillBackground(true);
-}
-
-// The program's search progress bar on a black window.
-TFlatProgressBar* searchBar(QWidget* window)
-{
-    auto* bar = new TFlatProgressBar(window);
-    bar->setGeometry(0, 0, 375, 16);
-    bar->SetColorElement(kLime);
-    bar->SetColorBorder(kLime);
-    bar->SetRange(0, 100);
-    bar->SetSmooth(true);
-    return bar;
-}
 
 // Lit pixels along the middle row inside the outline.
 int litAlongRow(const QImage& img, int y, const QColor& c)
@@ -42,17 +24,6 @@ int litAlongRow(const QImage& img, int y, const QColor& c)
             ++n;
     return n;
 }
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 
@@ -94,7 +65,7 @@ private slots:
         QFETCH(int, lastLit);
         QWidget window;
         setWindowColour(window, kBlack);
-        TFlatProgressBar* bar = searchBar(&window);
+        TFlatProgressBar* bar = CreateSearchProgressBar(&window, 0, 0);
         bar->SetPosition(position);
         const QImage img = bar->grab().toImage();
         // The outline, then a black ring, around the bar.
@@ -123,7 +94,7 @@ private slots:
     {
         QWidget window;
         setWindowColour(window, kBlack);
-        TFlatProgressBar* bar = searchBar(&window);
+        TFlatProgressBar* bar = CreateSearchProgressBar(&window, 0, 0);
         bar->SetColorBorder(Qt::red);
         bar->SetPosition(200);
         const QImage img = bar->grab().toImage();
@@ -210,7 +181,7 @@ private slots:
     {
         QWidget window;
         setWindowColour(window, kBlack);
-        TFlatProgressBar* bar = searchBar(&window);
+        TFlatProgressBar* bar = CreateSearchProgressBar(&window, 0, 0);
         bar->SetOrientation(pbVertical);
         QCOMPARE(bar->size(), QSize(16, 375));
         QCOMPARE(bar->pos(), QPoint(0, 0));
@@ -242,7 +213,7 @@ private slots:
     {
         QWidget window;
         setWindowColour(window, kBlack);
-        TFlatProgressBar* bar = searchBar(&window);
+        TFlatProgressBar* bar = CreateSearchProgressBar(&window, 0, 0);
         bar->SetPosition(50);
         const QImage before = bar->grab().toImage();
         bar->SetMax(200);
@@ -259,20 +230,19 @@ private slots:
         QWidget window;
         setWindowColour(window, kBlack);
         window.resize(400, 40);
-        TFlatProgressBar* bar = searchBar(&window);
+        TFlatProgressBar* bar = CreateSearchProgressBar(&window, 0, 0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        PaintCounter counter;
-        bar->installEventFilter(&counter);
+        PaintCounter counter(bar);
         bar->SetPosition(30); // no event loop between the call and the check
-        QCOMPARE(counter.paints, 1);
+        QCOMPARE(counter.count, 1);
         bar->SetPosition(30); // unchanged: nothing to do
-        QCOMPARE(counter.paints, 1);
+        QCOMPARE(counter.count, 1);
         bar->SetMax(99);
-        QCOMPARE(counter.paints, 2);
+        QCOMPARE(counter.count, 2);
         // Colours repaint later.
         bar->SetColorElement(Qt::red);
-        QCOMPARE(counter.paints, 2);
+        QCOMPARE(counter.count, 2);
     }
 };
 
