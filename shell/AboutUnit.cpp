@@ -225,13 +225,20 @@ void TAbout::placeOverMainWindow()
     move(std::max(0, over.x() + (over.width() - kWidth) / 2), std::max(0, over.y() + (over.height() - kHeight) / 2));
 }
 
-void TAbout::showEvent(QShowEvent* e)
+void TAbout::setVisible(bool visible)
 {
     // The first showing is centred over the main window; later ones keep the place.
-    if (!placed_) {
+    // It is placed before its window is created: some window managers (Weston's)
+    // keep the place a window was created at and ignore a move before it maps.
+    if (visible && !placed_) {
         placed_ = true;
         placeOverMainWindow();
     }
+    QWidget::setVisible(visible);
+}
+
+void TAbout::showEvent(QShowEvent* e)
+{
     QWidget::showEvent(e);
     FormShow(this);
 }
