@@ -41,7 +41,14 @@ run_desktop() (
     rm -rf "$work"
   }
   trap cleanup EXIT
-  record() { echo "$desktop $1 $2" >>"$results"; [ "$2" = ok ] && pass "$desktop: ${checks[$1 - 1]}" || fail "$desktop: ${checks[$1 - 1]}${3:+ ($3)}"; }
+  record() {
+    echo "$desktop $1 $2" >>"$results"
+    case $2 in
+      ok) pass "$desktop: ${checks[$1 - 1]}" ;;
+      n/a) echo "n/a: $desktop: ${checks[$1 - 1]} ($3)" ;;
+      *) fail "$desktop: ${checks[$1 - 1]}${3:+ ($3)}" ;;
+    esac
+  }
   check() { local n=$1 why=$2; shift 2; if "$@"; then record "$n" ok; else record "$n" FAIL "$why"; fi; }
 
   # Compositors repaint their dithered backgrounds a little differently each
@@ -66,18 +73,31 @@ run_desktop() (
     compare -fuzz $fuzz "$work/a.png" "$work/b.png" -highlight-color black -lowlight-color white -compose src "$4" 2>/dev/null
     true
   }
+  # desktop_mask SHOT GEOMETRY OUT: white where the desktop shows inside the rectangle
+  # (under Weston, darkened or not by its shadow box).
+  desktop_mask() {
+    if [ "$desktop" = weston ]; then
+      desktop_shades "$@"
+    else
+      equal_mask "$work/bg.png" "$1" "$2" "$3"
+    fi
+  }
   # shape_mismatch SHOT X Y W H MASK: pixels of the box, 8 more around it, where the
   # desktop shows through but the mask keeps the window or the other way round.
   shape_mismatch() {
     local g="$(($4 + 16))x$(($5 + 16))+$(($2 - 8))+$(($3 - 8))"
-    equal_mask "$work/bg.png" "$1" "$g" "$work/seen.png"
+    desktop_mask "$1" "$g" "$work/seen.png"
     convert "$6" -crop "${4}x${5}+0+0" +repage -bordercolor white -border 8 "$work/want.png"
     compare -metric AE "$work/seen.png" "$work/want.png" null: 2>&1 || true
   }
-  # changed_outside SHOT X Y W H: pixels that differ from the bare desktop outside the box.
+  # changed_outside SHOT X Y W H: pixels that differ from the bare desktop outside the
+  # box (and, under Weston, outside the 32-pixel margin its shadow box falls on).
   changed_outside() {
-    convert "$work/bg.png" -fill black -draw "rectangle $2,$3 $(($2 + $4 - 1)),$(($3 + $5 - 1))" "$work/c1.png"
-    convert "$1" -fill black -draw "rectangle $2,$3 $(($2 + $4 - 1)),$(($3 + $5 - 1))" "$work/c2.png"
+    local m=0 box
+    [ "$desktop" = weston ] && m=32
+    box="rectangle $(($2 - m)),$(($3 - m)) $(($2 + $4 - 1 + m)),$(($3 + $5 - 1 + m))"
+    convert "$work/bg.png" -fill black -draw "$box" "$work/c1.png"
+    convert "$1" -fill black -draw "$box" "$work/c2.png"
     compare -fuzz $fuzz -metric AE "$work/c1.png" "$work/c2.png" null: 2>&1 || true
   }
   same_area() {
@@ -208,27 +228,39 @@ run_desktop() (
   shot "$work/am.png"
   check 11 "the diagram did not change" eval '! same_area "$work/before-am.png" "$work/am.png" "$diagram"'
 
-  # "_" minimizes; the window manager brings it back.
+  # "_" minimizes; the window manager brings it back. Weston's X window manager
+  # has no iconic state (it takes no WM_CHANGE_STATE): the window stays.
   user_input mousemove $((mx + 533)) $((my + 95)) click 1
-  check 12 "still shown" wait_until 3 iconic "$main"
+  if [ "$desktop" = weston ]; then
+    record 12 n/a "Weston cannot minimize an X window"
+  else
+    check 12 "still shown" wait_until 3 iconic "$main"
+  fi
   xdotool windowactivate "$main" 2>/dev/null
   wait_until 3 eval '! iconic "$main"'
   sleep 0.5
   read -r _ rx ry <<<"$(window_of_size 572 423)"
   check 13 "at '$rx,$ry'" eval '! iconic "$main" && [ "${rx:-},${ry:-}" = "$mx,$my" ]'
 
-  # Alt+F4 rolls the credits over the hidden main window.
+  # Alt+F4 rolls the credits over the hidden main window. Weston binds no key
+  # to closing a window.
   xdotool windowactivate "$main" 2>/dev/null
   sleep 0.5
-  user_input key alt+F4
-  check 14 "no credits" wait_until 3 eval 'has_window 457 318 && no_window 572 423'
+  if [ "$desktop" = weston ]; then
+    record 14 n/a "Weston has no close key"
+  else
+    user_input key alt+F4
+    check 14 "no credits" wait_until 3 eval 'has_window 457 318 && no_window 572 423'
+  fi
   kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
 
   # A close from the window manager (as a task bar sends it) does the same.
+  # Weston takes no close request from other clients; the close it sends
+  # itself, from a frame's close button, is sent here in its place.
   start_program
   if wait_main; then
     sleep 0.5
-    "$here/xclient.py" close "$main"
+    if [ "$desktop" = weston ]; then "$here/xclient.py" delete "$main"; else "$here/xclient.py" close "$main"; fi
     check 15 "no credits" wait_until 3 eval 'has_window 457 318 && no_window 572 423'
   else
     record 15 FAIL "no main window"
@@ -248,14 +280,14 @@ for n in $(seq 1 15); do
   printf '%2d %-41s' "$n" "${checks[$n - 1]}"
   for desktop in "${desktops[@]}"; do
     r=$(awk -v d="$desktop" -v n="$n" '$1 == d && $2 == n { print $3 }' "$results" | tail -1)
-    [ "${r:-}" = ok ] || total_failed=$((total_failed + 1))
+    [ "${r:-}" = ok ] || [ "${r:-}" = n/a ] || total_failed=$((total_failed + 1))
     printf ' %-8s' "${r:--}"
   done
   printf '\n'
 done
 printf '%-44s' "passed"
 for desktop in "${desktops[@]}"; do
-  printf ' %-8s' "$(awk -v d="$desktop" '$1 == d && $3 == "ok" { c++ } END { print c + 0 }' "$results")/15"
+  printf ' %-8s' "$(awk -v d="$desktop" '$1 == d && $3 == "ok" { c++ } $1 == d && $3 == "n/a" { n++ } END { print c + 0 "/" 15 - n }' "$results")"
 done
 printf '\n'
 exit $(( total_failed > 0 ))
