@@ -219,7 +219,7 @@ void TAbout::placeOverMainWindow()
 {
     QRect over;
     if (mainWindow_)
-        over = mainWindow_->geometry();
+        over = WindowOnScreen(mainWindow_);
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         over = screen->geometry();
     move(std::max(0, over.x() + (over.width() - kWidth) / 2), std::max(0, over.y() + (over.height() - kHeight) / 2));
