@@ -34,7 +34,8 @@ run_desktop() (
   cleanup() {
     [ -n "${app:-}" ] && kill "$app" 2>/dev/null
     [ -n "${desk:-}" ] && kill "$desk" 2>/dev/null
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
+    # The window manager itself too, not only the session bus started around it.
+    [ -n "${wm:-}" ] && { pkill -P "$wm" 2>/dev/null; kill "$wm" 2>/dev/null; }
     if [ "$desktop" = weston ]; then weston_stop; else [ -n "${XVFB_PID:-}" ] && xvfb_stop; fi
     wait 2>/dev/null
     if [ -n "${KEEP_SHOTS:-}" ]; then mkdir -p "$KEEP_SHOTS/$desktop" && cp "$work"/*.png "$work"/*.log "$KEEP_SHOTS/$desktop/" 2>/dev/null; fi
@@ -140,6 +141,9 @@ run_desktop() (
     esac
     if [ "$desktop" != none ]; then
       wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { fail "$desktop did not start"; exit 1; }
+    else
+      sleep 2  # a window manager left over from an earlier desktop would show itself by now
+      xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && { fail "a window manager is running"; exit 1; }
     fi
     # A desktop of the root colour: compositors do not draw the root window's picture.
     "$here/xclient.py" desktop "$(printf '%02x%02x%02x' ${XVFB_ROOT_COLOUR//,/ })" &
