@@ -24,10 +24,10 @@ QRect WindowOnScreen(const QWidget* window)
 {
     QRect place = window->geometry();
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;  // none on the offscreen platform
     const QWindow* handle = window->windowHandle();
-    if (!x11 || !handle || !window->isVisible())
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !connection || !handle || !window->isVisible())
         return place;
-    xcb_connection_t* connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const xcb_translate_coordinates_cookie_t cookie =
         xcb_translate_coordinates(connection, static_cast<xcb_window_t>(handle->winId()), root, 0, 0);
