@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QScreen;
+class QWidget;
 
 namespace fretlore {
 
@@ -10,5 +12,11 @@ namespace fretlore {
 // scaled (logical) pixels when the desktop or QT_SCALE_FACTOR scales the
 // program; this is what the screen really has. An empty size for no screen.
 QSize ScreenPixelSize(const QScreen* screen);
+
+// A shown window's geometry with its place as the X server has it, on X11.
+// A window manager that moves a window should tell the program (with a
+// synthetic configure event), but Weston's does not, and the program's own
+// record keeps the place before the move. Elsewhere, the window's geometry.
+QRect WindowOnScreen(const QWidget* window);
 
 } // namespace fretlore

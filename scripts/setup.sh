@@ -22,6 +22,8 @@ packages=(
   xvfb xdotool imagemagick x11-xserver-utils x11-utils
   # a light window manager for the real-window test on a desktop
   openbox
+  # a Wayland compositor with XWayland for the real-window test of a Wayland session
+  weston xwayland
   # a sound server to record the program's sound in those tests
   pulseaudio pulseaudio-utils libasound2-plugins
   # manual pages, the Debian package, and the checks of the installed desktop files

@@ -51,6 +51,54 @@ xvfb_stop() {
   wait "$XVFB_PID" 2>/dev/null || true
 }
 
+# weston_start WORKDIR: Weston with XWayland, nested in a new virtual display of
+# 1024x768 that stands for the user's screen. Screenshots of that outer server
+# show what Weston composes, and its pointer and keys reach Weston's clients.
+# Exports INPUT_DISPLAY (the outer server), DISPLAY (XWayland) and
+# WAYLAND_DISPLAY; sets XVFB_PID and WESTON_PID. Needs XDG_RUNTIME_DIR.
+# The desktop has the root colour and no panel. Start-up is tried three times.
+weston_start() {
+  local work=$1 try xdisplay
+  xvfb_start 1024x768 || return 1
+  export INPUT_DISPLAY=$DISPLAY
+  printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff%02x%02x%02x\n%s\n' \
+    ${XVFB_ROOT_COLOUR//,/ } "locking=false
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none" >"$work/weston.ini"
+  for try in 1 2 3; do
+    rm -f "$work/weston.log"
+    DISPLAY=$INPUT_DISPLAY weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman --xwayland \
+      --socket="fretlore-weston-$$-$try" --width=1024 --height=768 --log="$work/weston.log" >/dev/null 2>&1 &
+    WESTON_PID=$!
+    for i in $(seq 1 300); do  # up to 30 s on a busy machine
+      xdisplay=$(grep -o "listening on display :[0-9]*" "$work/weston.log" 2>/dev/null | awk '{ print $4 }')
+      # The desktop is drawn once the screen has the root colour, not black
+      # (away from the pointer, which starts in the middle).
+      [ -n "$xdisplay" ] && screenshot "$work/weston-start.png" 2>/dev/null \
+        && [ "$(pixel "$work/weston-start.png" 8 8)" = "$XVFB_ROOT_COLOUR" ] && break
+      kill -0 "$WESTON_PID" 2>/dev/null || break
+      xdisplay=
+      sleep 0.1
+    done
+    if [ -n "$xdisplay" ]; then
+      export DISPLAY=$xdisplay WAYLAND_DISPLAY=fretlore-weston-$$-$try
+      user_input mousemove 1023 767  # the pointer in a corner, out of the way of screenshots
+      return 0
+    fi
+    kill "$WESTON_PID" 2>/dev/null; wait "$WESTON_PID" 2>/dev/null
+  done
+  echo "weston: the compositor did not start (see $work/weston.log)" >&2
+  return 1
+}
+
+weston_stop() {
+  [ -n "${WESTON_PID:-}" ] && kill "$WESTON_PID" 2>/dev/null
+  wait "$WESTON_PID" 2>/dev/null
+  DISPLAY=${INPUT_DISPLAY:-$DISPLAY} xvfb_stop
+}
+
 # screenshot FILE: the whole screen, every window on it.
 screenshot() { import -window root "$1"; }
 
@@ -59,12 +107,16 @@ pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
 
-# visible_windows NAME: "id x y w h" for every mapped window of that name.
+# visible_windows NAME: "id x y w h" for every mapped window of that name, x and y
+# on the root window. (xdotool's own geometry adds the offset of a window
+# manager's frame twice, which shows where the frame has a margin.)
 visible_windows() {
   local id
   for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "$id $X $Y $WIDTH $HEIGHT"
+    xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '
+      /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+      /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+      END { if (w != "") print id, x, y, w, h }'
   done
 }
 
@@ -79,26 +131,48 @@ wait_for_window() {
   return 1
 }
 
+# desktop_shades SHOT GEOMETRY OUT: white where the rectangle of the screenshot
+# shows the root colour or a darker shade of it, black elsewhere. Weston draws a
+# shadow box behind every frameless window it manages (its X window manager has
+# no hint to turn it off), and the desktop seen through the cut-away parts of a
+# shaped window is darkened by it.
+desktop_shades() {
+  local r g b
+  read -r r g b <<<"${XVFB_ROOT_COLOUR//,/ }"
+  convert "$1" -crop "$2" +repage \
+    -fx "b > 0.1 && abs(r / b - $r / $b) < 0.05 && abs(g / b - $g / $b) < 0.05" "$3"
+}
+
 # window_matches_mask SHOT X Y W H MASK [SCALE]: prints how many pixels of the
 # window's area on a bare server disagree with its mask (drawn SCALE times
 # larger, default 1): the root colour must show exactly where the mask is white.
+# With SHADED_DESKTOP=1 (under Weston), any shade of the root colour counts.
 window_matches_mask() {
   local shot=$1 x=$2 y=$3 w=$4 h=$5 mask=$6 scale=${7:-1} tmp
   tmp=$(mktemp -d)
-  convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage \
-    -fill white -opaque "rgb($XVFB_ROOT_COLOUR)" -fill black +opaque white "$tmp/isroot.png"
+  if [ "${SHADED_DESKTOP:-}" = 1 ]; then
+    desktop_shades "$shot" "${w}x${h}+${x}+${y}" "$tmp/isroot.png"
+  else
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage \
+      -fill white -opaque "rgb($XVFB_ROOT_COLOUR)" -fill black +opaque white "$tmp/isroot.png"
+  fi
   convert "$mask" -crop "$((w / scale))x$((h / scale))+0+0" +repage -sample "$((100 * scale))%" "$tmp/mask.png"
   compare -metric AE "$tmp/isroot.png" "$tmp/mask.png" null: 2>&1 || true
   rm -rf "$tmp"
 }
 
+# user_input XDOTOOL-ARGS...: the pointer and the keyboard, on the X server the
+# user's devices belong to: INPUT_DISPLAY when set (the outer server a nested
+# compositor runs in), the program's display otherwise.
+user_input() { DISPLAY=${INPUT_DISPLAY:-$DISPLAY} xdotool "$@"; }
+
 # search_name WX WY TEXT: clicks the name box of the main window standing at
 # (WX, WY), types TEXT and presses Enter.
 search_name() {
-  xdotool mousemove $(($1 + 100)) $(($2 + 224)) click 1
+  user_input mousemove $(($1 + 100)) $(($2 + 224)) click 1
   sleep 0.2
-  xdotool type --delay 50 "$3"
-  xdotool key Return
+  user_input type --delay 50 "$3"
+  user_input key Return
 }
 
 # Test bookkeeping for the real-window tests.

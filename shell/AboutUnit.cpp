@@ -212,19 +212,26 @@ void TAbout::placeOverMainWindow()
 {
     QRect over;
     if (mainWindow_)
-        over = mainWindow_->geometry();
+        over = WindowOnScreen(mainWindow_);
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         over = screen->geometry();
     move(std::max(0, over.x() + (over.width() - kWidth) / 2), std::max(0, over.y() + (over.height() - kHeight) / 2));
 }
 
-void TAbout::showEvent(QShowEvent* e)
+void TAbout::setVisible(bool visible)
 {
     // The first showing is centred over the main window; later ones keep the place.
-    if (!placed_) {
+    // It is placed before its window is created: some window managers (Weston's)
+    // keep the place a window was created at and ignore a move before it maps.
+    if (visible && !placed_) {
         placed_ = true;
         placeOverMainWindow();
     }
+    QWidget::setVisible(visible);
+}
+
+void TAbout::showEvent(QShowEvent* e)
+{
     QWidget::showEvent(e);
     FormShow(this);
 }

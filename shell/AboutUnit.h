@@ -90,6 +90,8 @@ public:
     void Label2Click(QObject* Sender);
     void Label9Click(QObject* Sender);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

@@ -2,6 +2,9 @@
 """Small X11 requests the real-window tests need and xdotool lacks.
   xclient.py close WINDOW_ID   asks the window manager to close a window, as a
                                task bar does (_NET_CLOSE_WINDOW)
+  xclient.py delete WINDOW_ID  sends a window the close a window manager sends
+                               itself (WM_DELETE_WINDOW), as Weston's does from
+                               a frame's close button
   xclient.py desktop RRGGBB    shows a desktop window of that colour under all
                                others, as a desktop session has, until killed;
                                named fretlore-test-desktop"""
@@ -43,6 +46,13 @@ if sys.argv[1] == "close":
                           message_type=atom(b"_NET_CLOSE_WINDOW"), format=32)
     event.data[1] = 2  # from a pager or task bar
     x.XSendEvent(display, root, 0, (1 << 19) | (1 << 20), ctypes.byref(event))  # substructure redirect, notify
+    x.XFlush(display)
+elif sys.argv[1] == "delete":
+    window = int(sys.argv[2], 0)
+    event = ClientMessage(type=33, send_event=1, display=display, window=window,
+                          message_type=atom(b"WM_PROTOCOLS"), format=32)
+    event.data[0] = atom(b"WM_DELETE_WINDOW")
+    x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
     x.XFlush(display)
 elif sys.argv[1] == "desktop":
     screen = x.XDefaultScreen(display)
