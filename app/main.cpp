@@ -2,10 +2,10 @@
 #include "app/CommandLine.h"
 #include "app/ProgramIdentity.h"
 #include "app/Windows.h"
+#include "controls/TApplication.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FontSubstitutes.h"
-#include "controls/TApplication.h"
 
 namespace {
 

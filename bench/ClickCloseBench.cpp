@@ -5,9 +5,9 @@
 // figure, with busy loops on every core.
 // Usage: bench_click_close [runs]
 #include "app/MainUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ListBoxControl.h"
 #include "media/MediaSystem.h"
+#include "platform/FontSubstitutes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // The time of one list click shown by the program: drawing, markers, six
 // players closed and prepared.
 #include "app/MainUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ListBoxControl.h"
-#include "media/MediaSystem.h"
 #include "controls/SpeedButton.h"
+#include "media/MediaSystem.h"
+#include "platform/FontSubstitutes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

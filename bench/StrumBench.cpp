@@ -3,11 +3,11 @@
 // synthesizer's own start for each file (measured offline) is taken off.
 // Usage: bench_strum EXE_DIR [strums]
 #include "app/MainUnit.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ImageControl.h"
 #include "controls/ListBoxControl.h"
-#include "media/MediaSystem.h"
 #include "controls/SpeedButton.h"
+#include "media/MediaSystem.h"
+#include "platform/FontSubstitutes.h"
 #include "playback/StringPlayer.h"
 
 #include "Dsp.h"

@@ -3,11 +3,11 @@
 #include "flat/TFlatButtonUnit.h"
 #include "shell/ProgramLook.h"
 
-#include "flat/TFlatSoundUnit.h"
 #include "controls/LabelControl.h"
+#include "controls/ShapeControl.h"
+#include "flat/TFlatSoundUnit.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
-#include "controls/ShapeControl.h"
 #include "platform/ShellOpen.h"
 #include "platform/TColor.h"
 #include "shell/CPU.h"

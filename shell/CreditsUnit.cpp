@@ -1,8 +1,8 @@
 #include "shell/CreditsUnit.h"
 
+#include "controls/ShapeControl.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
-#include "controls/ShapeControl.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 

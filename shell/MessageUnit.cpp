@@ -3,10 +3,10 @@
 #include "flat/TFlatButtonUnit.h"
 #include "shell/ProgramLook.h"
 
-#include "flat/TFlatSoundUnit.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ShapeControl.h"
+#include "flat/TFlatSoundUnit.h"
 #include "platform/TColor.h"
 #include "resources/PicturePaths.h"
 

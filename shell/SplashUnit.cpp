@@ -2,8 +2,8 @@
 
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
-#include "platform/MessageTimer.h"
 #include "controls/WindowRegion.h"
+#include "platform/MessageTimer.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
 #include "shell/bmp2rgn.h"

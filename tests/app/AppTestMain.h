@@ -2,8 +2,8 @@
 
 // A Qt Test main with the program's own application object and its font
 // substitutes.
-#include "platform/FontSubstitutes.h"
 #include "controls/TApplication.h"
+#include "platform/FontSubstitutes.h"
 
 #include <QTest>
 

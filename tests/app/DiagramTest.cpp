@@ -2,13 +2,13 @@
 // play icon's hint, the players' files; and the tone hover and click.
 #include "app/MainUnit.h"
 #include "catalogue/ChordEntry.h"
-#include "flat/TFlatSoundUnit.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ListBoxControl.h"
+#include "controls/SpeedButton.h"
+#include "flat/TFlatSoundUnit.h"
 #include "media/MediaSystem.h"
 #include "platform/MessageTimer.h"
-#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include "AppTestMain.h"

@@ -2,18 +2,18 @@
 // the window shows there, its look, texts and state, the state FormCreate
 // sets, and the window creation order.
 #include "app/Windows.h"
+#include "controls/ImageControl.h"
+#include "controls/LabelControl.h"
+#include "controls/ListBoxControl.h"
+#include "controls/ShapeControl.h"
+#include "controls/SpeedButton.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
 #include "flat/TFlatHintUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
 #include "platform/FontSubstitutes.h"
-#include "controls/ImageControl.h"
-#include "controls/LabelControl.h"
-#include "controls/ListBoxControl.h"
 #include "platform/MessageTimer.h"
 #include "platform/ModulePath.h"
-#include "controls/ShapeControl.h"
-#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The searches as the user drives them: keys into the fields, Enter, the
 // buttons and their accelerators.
 #include "app/MainUnit.h"
+#include "controls/LabelControl.h"
+#include "controls/ListBoxControl.h"
+#include "controls/SpeedButton.h"
 #include "flat/TFlatComboBoxUnit.h"
 #include "flat/TFlatEditUnit.h"
 #include "flat/TFlatProgressBarUnit.h"
-#include "controls/LabelControl.h"
-#include "controls/ListBoxControl.h"
 #include "media/MediaSystem.h"
-#include "controls/SpeedButton.h"
 
 #include "AppTestMain.h"
 

@@ -3,10 +3,10 @@
 #include "app/MainUnit.h"
 #include "controls/ImageControl.h"
 #include "controls/ListBoxControl.h"
+#include "controls/SpeedButton.h"
 #include "media/MediaSystem.h"
 #include "media/MidiDevice.h"
 #include "platform/MessageTimer.h"
-#include "controls/SpeedButton.h"
 #include "playback/StringPlayer.h"
 
 #include "AppTestMain.h"

@@ -5,11 +5,11 @@
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
 #include "catalogue/FingeringNames.h"
-#include "flat/TFlatComboBoxUnit.h"
-#include "flat/TFlatEditUnit.h"
 #include "controls/ImageControl.h"
 #include "controls/ListBoxControl.h"
 #include "controls/SpeedButton.h"
+#include "flat/TFlatComboBoxUnit.h"
+#include "flat/TFlatEditUnit.h"
 
 #include "../app/AppTestMain.h"
 

@@ -1,12 +1,12 @@
 // The about window: its lines and their formats, the kernel release as the
 // system line reads it, the links, closing, and where it appears.
+#include "controls/LabelControl.h"
+#include "controls/ShapeControl.h"
 #include "flat/TFlatButtonUnit.h"
 #include "flat/TFlatSoundUnit.h"
 #include "media/AudioOutput.h"
 #include "platform/FontSubstitutes.h"
-#include "controls/LabelControl.h"
 #include "platform/MessageTimer.h"
-#include "controls/ShapeControl.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 #include "shell/AboutUnit.h"

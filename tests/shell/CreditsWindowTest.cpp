@@ -1,9 +1,9 @@
 // The credits window: its text and look, the scroll to the end, the restart
 // on a second close request of the main window, and the end of the program
 // on any close request of its own.
+#include "controls/ShapeControl.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
-#include "controls/ShapeControl.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 #include "shell/CreditsUnit.h"

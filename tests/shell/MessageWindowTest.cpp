@@ -2,12 +2,12 @@
 // closing it gives the main window back, with the click sound only for OK.
 #include "shell/MessageUnit.h"
 
-#include "flat/TFlatSoundUnit.h"
-#include "media/AudioOutput.h"
-#include "platform/FontSubstitutes.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ShapeControl.h"
+#include "flat/TFlatSoundUnit.h"
+#include "media/AudioOutput.h"
+#include "platform/FontSubstitutes.h"
 
 #include "ClickTiming.h"
 #include "WindowTesting.h"

@@ -64,18 +64,21 @@ read -r black lime yellow < "$work/hintcolours"
   || fail "hint colours: black $black, lime $lime, yellow $yellow"
 
 # The play icon at (431, 88): six strings, 800 ms apart, at C major's pitches.
+# A busy machine can make the sound server drop or delay recorded samples, so
+# the strum is taken up to three times and must sound right in one of them.
 if [ -n "${pulse:-}" ]; then
-  parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
-  rec=$!
-  sleep 0.3
-  xdotool mousemove $((wx + 439)) $((wy + 96)) click 1
-  sleep 6.5
-  kill "$rec"; wait "$rec" 2>/dev/null
-  if "$analyzer" "$work/strum.raw" 40 48 52 55 60 64; then
-    pass "six strings heard at their pitches, 800 ms apart"
-  else
-    fail "the strum did not sound right"
-  fi
+  heard=0
+  for attempt in 1 2 3; do
+    parec -d fretlore_null.monitor --format=s16le --rate=44100 --channels=1 --raw > "$work/strum.raw" &
+    rec=$!
+    sleep 0.3
+    xdotool mousemove $((wx + 439)) $((wy + 96)) click 1
+    sleep 6.5
+    kill "$rec"; wait "$rec" 2>/dev/null
+    "$analyzer" "$work/strum.raw" 40 48 52 55 60 64 && { heard=1; break; }
+  done
+  [ $heard -eq 1 ] && pass "six strings heard at their pitches, 800 ms apart" \
+    || fail "the strum did not sound right"
 else
   echo "skip: no sound server (pulseaudio) to record the strum"
 fi
