@@ -29,47 +29,41 @@ LabelControl* CreateLimeLabel(QWidget* window, const char* name, const QString& 
 
 TFlatButton* CreateOkButton(QWidget* window, int left, int top)
 {
-    const QColor lime = ToQColor(clLime);
-    const QColor black = ToQColor(clBlack);
     auto* button = new TFlatButton(window);
     button->setObjectName(QStringLiteral("FlatButton1"));
     button->setGeometry(left, top, 97, 25);
     button->SetCaption(QStringLiteral("OK"));
     button->setFont(SansSerif(11));
-    button->SetFontColor(lime);
-    button->SetColorFocused(black);
-    button->SetColorDown(black);
-    button->SetColorBorder(black);
-    button->SetColorHighLight(lime);
-    button->SetColorShadow(lime);
+    button->SetFontColor(clLime);
+    button->SetColorFocused(clBlack);
+    button->SetColorDown(clBlack);
+    button->SetColorBorder(clBlack);
+    button->SetColorHighLight(clLime);
+    button->SetColorShadow(clLime);
     return button;
 }
 
 TFlatComboBox* CreateNameBox(QWidget* window, int left, int top)
 {
-    const QColor lime = ToQColor(clLime);
-    const QColor black = ToQColor(clBlack);
     auto* box = new TFlatComboBox(window);
     box->setGeometry(left, top, 273, 21);
-    box->SetColor(black);
-    box->SetColorArrow(lime);
-    box->SetColorArrowBackground(black);
-    box->SetColorBorder(lime);
-    box->SetFontColor(lime);
+    box->SetColor(clBlack);
+    box->SetColorArrow(clLime);
+    box->SetColorArrowBackground(clBlack);
+    box->SetColorBorder(clLime);
+    box->SetFontColor(clLime);
     box->setFont(SansSerif(11));
     return box;
 }
 
 TFlatEdit* CreateFretEdit(QWidget* window, int left, int top)
 {
-    const QColor lime = ToQColor(clLime);
-    const QColor black = ToQColor(clBlack);
     auto* edit = new TFlatEdit(window);
     edit->setGeometry(left, top, 33, 19);
-    edit->SetColorFocused(black);
-    edit->SetColorBorder(lime);
-    edit->SetColorFlat(black);
-    edit->SetFontColor(lime);
+    edit->SetColorFocused(clBlack);
+    edit->SetColorBorder(clLime);
+    edit->SetColorFlat(clBlack);
+    edit->SetFontColor(clLime);
     edit->setFont(SansSerif(11));
     edit->SetMaxLength(2);
     return edit;
@@ -77,11 +71,10 @@ TFlatEdit* CreateFretEdit(QWidget* window, int left, int top)
 
 TFlatProgressBar* CreateSearchProgressBar(QWidget* window, int left, int top)
 {
-    const QColor lime = ToQColor(clLime);
     auto* bar = new TFlatProgressBar(window);
     bar->setGeometry(left, top, 375, 16);
-    bar->SetColorElement(lime);
-    bar->SetColorBorder(lime);
+    bar->SetColorElement(clLime);
+    bar->SetColorBorder(clLime);
     bar->SetRange(0, 100);
     bar->SetSmooth(true);
     return bar;
@@ -89,12 +82,11 @@ TFlatProgressBar* CreateSearchProgressBar(QWidget* window, int left, int top)
 
 void ConfigureFlatHint(TFlatHint& hint)
 {
-    const QColor lime = ToQColor(clLime);
-    hint.SetColorBackground(ToQColor(clBlack));
-    hint.SetColorBorder(lime);
+    hint.SetColorBackground(clBlack);
+    hint.SetColorBorder(clLime);
     hint.SetMaxHintWidth(255);
     hint.SetFont(SansSerif(11));
-    hint.SetFontColor(lime);
+    hint.SetFontColor(clLime);
 }
 
 } // namespace fretlore
