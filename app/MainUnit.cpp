@@ -6,6 +6,7 @@
 #include "diagram/ToneHover.h"
 
 #include "controls/ApplicationMinimize.h"
+#include "controls/CloseKey.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ListBoxControl.h"
@@ -58,6 +59,7 @@ TForm1::TForm1(MediaSystem* media, QWidget* parent)
     pal.setColor(QPalette::WindowText, black);  // the window text colour of the default font
     setPalette(pal);
     setAutoFillBackground(true);
+    TakeCloseKey(this);
     setFont(SansSerif(11));
 
     CreateMainControls(*this, media_);

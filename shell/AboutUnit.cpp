@@ -3,13 +3,16 @@
 #include "flat/TFlatButtonUnit.h"
 #include "shell/ProgramLook.h"
 
+#include "controls/CloseKey.h"
 #include "controls/LabelControl.h"
 #include "controls/ShapeControl.h"
 #include "flat/TFlatSoundUnit.h"
+#include "platform/KeepOnTop.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
 #include "platform/ShellOpen.h"
 #include "platform/TColor.h"
+#include "platform/WindowManager.h"
 #include "shell/CPU.h"
 #include "shell/WTime.h"
 
@@ -33,6 +36,18 @@ QFont sansSerif(bool bold = false, bool underline = false)
     QFont f = SansSerif(11, bold);
     f.setUnderline(underline);
     return f;
+}
+
+// Borderless and on top. Where the window manager cannot keep a window above
+// the others, a click on the disabled main window would raise it over this
+// one and leave both out of reach; there this window stands outside the
+// window manager's stacking (override-redirect), above every managed window.
+Qt::WindowFlags aboutWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    if (!WindowManagerKeepsAbove())
+        flags |= Qt::X11BypassWindowManagerHint;
+    return flags;
 }
 
 QString mailTo(const char* address)
@@ -67,7 +82,7 @@ QString ResolutionLine(const QSize& screen)
 }
 
 TAbout::TAbout(QWidget* mainWindow, TFlatSound* clickSound)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(nullptr, aboutWindowFlags()),
       mainWindow_(mainWindow), clickSound_(clickSound), shellOpen_(ShellOpen)
 {
     setObjectName(QStringLiteral("About"));
@@ -77,10 +92,15 @@ TAbout::TAbout(QWidget* mainWindow, TFlatSound* clickSound)
     pal.setColor(QPalette::Window, ToQColor(clBlack));
     setPalette(pal);
     setAutoFillBackground(true);
+    TakeCloseKey(this);
     setFont(sansSerif());
 
     createControls();
     FormCreate(this);
+
+    // Standing outside the window manager's stacking, it keeps itself on top.
+    if (windowFlags().testFlag(Qt::X11BypassWindowManagerHint))
+        new KeepOnTop(this);
 }
 
 void TAbout::createControls()

@@ -1,0 +1,81 @@
+#include "platform/KeepOnTop.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace fretlore {
+
+namespace {
+
+xcb_connection_t* X11Connection()
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+KeepOnTop::KeepOnTop(QWidget* window) : QObject(window), window_(window)
+{
+    xcb_connection_t* connection = X11Connection();
+    if (!connection)
+        return;
+    // Restacking and mapping of the root's children are told to those who ask
+    // for the root's substructure; the program's own requests stay as they were.
+    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root_), nullptr);
+    if (!attributes)
+        return;
+    rootMask_ = attributes->your_event_mask;
+    std::free(attributes);
+    const uint32_t mask = rootMask_ | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    watching_ = true;
+}
+
+KeepOnTop::~KeepOnTop()
+{
+    if (!watching_)
+        return;
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+    if (xcb_connection_t* connection = X11Connection()) {
+        xcb_change_window_attributes(connection, root_, XCB_CW_EVENT_MASK, &rootMask_);
+        xcb_flush(connection);
+    }
+}
+
+bool KeepOnTop::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t" || !window_->isVisible())
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    xcb_window_t moved = XCB_WINDOW_NONE;
+    switch (event->response_type & 0x7f) {
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+        if (configure->event == root_)
+            moved = configure->window;
+        break;
+    }
+    case XCB_MAP_NOTIFY: {
+        const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+        if (map->event == root_)
+            moved = map->window;
+        break;
+    }
+    default:
+        break;
+    }
+    if (moved != XCB_WINDOW_NONE && moved != static_cast<xcb_window_t>(window_->winId()))
+        window_->raise();
+    return false;  // Qt handles the event as ever
+}
+
+} // namespace fretlore
