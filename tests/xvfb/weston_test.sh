@@ -2,7 +2,8 @@
 # The built program under Weston with XWayland, Weston nested in a virtual
 # display: started with WAYLAND_DISPLAY set and no platform chosen, it runs on
 # XWayland (xcb), at its places, and what Weston composes shows the splash and
-# the main window shaped. Skips (77) only when Weston cannot start here.
+# the main window shaped; the about window stays reachable and Alt+F4 closes
+# the main window. Skips (77) only when Weston cannot start here.
 # Usage: weston_test.sh PROGRAM PICTURES_DIR
 set -uo pipefail
 program=$1
@@ -55,6 +56,25 @@ if main=$(wait_for_window "Fretlore PRO" 572 423 30); then
   shot "$work/main.png"
   d=$(window_matches_mask "$work/main.png" "$mx" "$my" 572 423 "$pictures/main_mask.png")
   [ "$d" = 0 ] && pass "main window shaped" || fail "main window shape: $d pixels off"
+
+  # The about window stays above the disabled main window after a click on it,
+  # and still takes its "OK".
+  user_input mousemove $((mx + 463)) $((my + 96)) click 1
+  if about=$(wait_for_window "Fretlore PRO" 329 358 5); then
+    read -r _ ax ay <<<"$about"
+    user_input mousemove $((mx + 520)) $((my + 137)) click 1
+    sleep 0.7
+    user_input mousemove $((ax + 164)) $((ay + 324)) click 1
+    sleep 1
+    [ -z "$(visible_windows "Fretlore PRO" | awk '$4 == 329 && $5 == 358')" ] \
+      && pass "the about window stays on top and OK closes it" || fail "the about window is out of reach"
+  else
+    fail "no about window"
+  fi
+
+  # Weston binds no close key: the main window takes Alt+F4 and rolls the credits.
+  user_input key alt+F4
+  wait_for_window "Fretlore PRO" 457 318 5 >/dev/null && pass "Alt+F4 shows the credits" || fail "no credits after Alt+F4"
 else
   fail "no main window"
 fi
