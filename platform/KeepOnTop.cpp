@@ -1,11 +1,14 @@
 #include "platform/KeepOnTop.h"
 
+#include "platform/WindowManager.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace fretlore {
 
@@ -37,6 +40,7 @@ KeepOnTop::KeepOnTop(QWidget* window) : QObject(window), window_(window)
     xcb_change_window_attributes(connection, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
     QCoreApplication::instance()->installNativeEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
     watching_ = true;
 }
 
@@ -76,6 +80,28 @@ bool KeepOnTop::nativeEventFilter(const QByteArray& eventType, void* message, qi
     if (moved != XCB_WINDOW_NONE && moved != static_cast<xcb_window_t>(window_->winId()))
         window_->raise();
     return false;  // Qt handles the event as ever
+}
+
+bool KeepOnTop::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !window_->isVisible() || widget->window() == window_)
+        return false;
+    QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_;
+    const std::unique_ptr<QEvent> copy(event->clone());
+    QCoreApplication::sendEvent(target, copy.get());
+    return true;
+}
+
+void StayOnTop(QWidget* window)
+{
+    if (WindowManagerKeepsAbove())
+        return;
+    window->setWindowFlags(window->windowFlags() | Qt::X11BypassWindowManagerHint);
+    new KeepOnTop(window);
 }
 
 } // namespace fretlore

@@ -38,4 +38,13 @@ QRect WindowOnScreen(const QWidget* window)
     return place;
 }
 
+QPoint CentredOnPrimaryScreen(const QSize& size)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
+}
+
 } // namespace fretlore

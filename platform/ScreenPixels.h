@@ -19,4 +19,8 @@ QSize ScreenPixelSize(const QScreen* screen);
 // record keeps the place before the move. Elsewhere, the window's geometry.
 QRect WindowOnScreen(const QWidget* window);
 
+// The top-left corner that centres a window of `size` on the primary screen;
+// the origin when there is no screen.
+QPoint CentredOnPrimaryScreen(const QSize& size);
+
 } // namespace fretlore

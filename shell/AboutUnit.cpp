@@ -12,7 +12,6 @@
 #include "platform/ScreenPixels.h"
 #include "platform/ShellOpen.h"
 #include "platform/TColor.h"
-#include "platform/WindowManager.h"
 #include "shell/CPU.h"
 #include "shell/WTime.h"
 
@@ -36,18 +35,6 @@ QFont sansSerif(bool bold = false, bool underline = false)
     QFont f = SansSerif(11, bold);
     f.setUnderline(underline);
     return f;
-}
-
-// Borderless and on top. Where the window manager cannot keep a window above
-// the others, a click on the disabled main window would raise it over this
-// one and leave both out of reach; there this window stands outside the
-// window manager's stacking (override-redirect), above every managed window.
-Qt::WindowFlags aboutWindowFlags()
-{
-    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
-    if (!WindowManagerKeepsAbove())
-        flags |= Qt::X11BypassWindowManagerHint;
-    return flags;
 }
 
 QString mailTo(const char* address)
@@ -82,7 +69,7 @@ QString ResolutionLine(const QSize& screen)
 }
 
 TAbout::TAbout(QWidget* mainWindow, TFlatSound* clickSound)
-    : QWidget(nullptr, aboutWindowFlags()),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow), clickSound_(clickSound), shellOpen_(ShellOpen)
 {
     setObjectName(QStringLiteral("About"));
@@ -93,14 +80,12 @@ TAbout::TAbout(QWidget* mainWindow, TFlatSound* clickSound)
     setPalette(pal);
     setAutoFillBackground(true);
     TakeCloseKey(this);
+    StayOnTop(this);  // over the main window it disables
     setFont(sansSerif());
 
     createControls();
     FormCreate(this);
 
-    // Standing outside the window manager's stacking, it keeps itself on top.
-    if (windowFlags().testFlag(Qt::X11BypassWindowManagerHint))
-        new KeepOnTop(this);
 }
 
 void TAbout::createControls()
@@ -230,11 +215,11 @@ void TAbout::updateSystemLine()
 
 void TAbout::placeOverMainWindow()
 {
-    QRect over;
-    if (mainWindow_)
-        over = WindowOnScreen(mainWindow_);
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        over = screen->geometry();
+    if (!mainWindow_) {
+        move(CentredOnPrimaryScreen(size()));
+        return;
+    }
+    const QRect over = WindowOnScreen(mainWindow_);
     move(std::max(0, over.x() + (over.width() - kWidth) / 2), std::max(0, over.y() + (over.height() - kHeight) / 2));
 }
 

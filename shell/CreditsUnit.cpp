@@ -3,14 +3,13 @@
 #include "controls/ShapeControl.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/MessageTimer.h"
+#include "platform/ScreenPixels.h"
 #include "platform/SystemInfo.h"
 #include "platform/TColor.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTextDocument>
 
 namespace fretlore {
@@ -185,15 +184,19 @@ void TCredits::FormCloseQuery(QObject*, bool& CanClose)
     exitProgram_(0);
 }
 
+void TCredits::setVisible(bool visible)
+{
+    // Centred at the first showing, before its window is created: some window
+    // managers (Weston's) keep the place a window was created at.
+    if (visible && !placed_) {
+        placed_ = true;
+        move(CentredOnPrimaryScreen(size()));
+    }
+    QWidget::setVisible(visible);
+}
+
 void TCredits::showEvent(QShowEvent* e)
 {
-    if (!placed_) {
-        placed_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
-        }
-    }
     Memo1->move(kMemoLeft, 0);  // every showing starts at the first line
     QWidget::showEvent(e);
     FormShow(this);

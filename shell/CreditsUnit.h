@@ -60,6 +60,8 @@ public:
     // returns.
     void FormCloseQuery(QObject* Sender, bool& CanClose);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

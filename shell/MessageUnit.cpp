@@ -7,14 +7,14 @@
 #include "controls/LabelControl.h"
 #include "controls/ShapeControl.h"
 #include "flat/TFlatSoundUnit.h"
+#include "platform/KeepOnTop.h"
+#include "platform/ScreenPixels.h"
 #include "platform/TColor.h"
 #include "resources/PicturePaths.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace fretlore {
 
@@ -35,6 +35,7 @@ TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
     setObjectName(QStringLiteral("FMessage"));
     setWindowTitle(QStringLiteral("Fretlore PRO"));
     setFixedSize(kWidth, kHeight);
+    StayOnTop(this);  // over the main window it disables
     QPalette pal = palette();
     pal.setColor(QPalette::Window, black);
     setPalette(pal);
@@ -73,15 +74,20 @@ void TFMessage::FormClose(QObject*)
         mainWindow_->setEnabled(true);
 }
 
+void TFMessage::setVisible(bool visible)
+{
+    // Centred at the first showing, before its window is created: some window
+    // managers (Weston's) keep the place a window was created at. Later
+    // showings keep the place.
+    if (visible && !placed_) {
+        placed_ = true;
+        move(CentredOnPrimaryScreen(size()));
+    }
+    QWidget::setVisible(visible);
+}
+
 void TFMessage::showEvent(QShowEvent* e)
 {
-    if (!placed_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
-        }
-        placed_ = true;
-    }
     FlatButton1->setFocus();
     QWidget::showEvent(e);
 }

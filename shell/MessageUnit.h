@@ -38,6 +38,8 @@ public:
     void FlatButton1Click(QObject* Sender);
     void FormClose(QObject* Sender);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

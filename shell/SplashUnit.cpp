@@ -4,12 +4,11 @@
 #include "controls/LabelControl.h"
 #include "controls/WindowRegion.h"
 #include "platform/MessageTimer.h"
+#include "platform/ScreenPixels.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
 #include "shell/bmp2rgn.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace fretlore {
 
@@ -53,10 +52,7 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     FormCreate(this);
 
     // Centred on the primary screen, and visible from its creation.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
-    }
+    move(CentredOnPrimaryScreen(size()));
     ShowAndPaintNow(this);
 }
 

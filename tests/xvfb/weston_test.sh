@@ -2,8 +2,8 @@
 # The built program under Weston with XWayland, Weston nested in a virtual
 # display: started with WAYLAND_DISPLAY set and no platform chosen, it runs on
 # XWayland (xcb), at its places, and what Weston composes shows the splash and
-# the main window shaped; the about window stays reachable and Alt+F4 closes
-# the main window. Skips (77) only when Weston cannot start here.
+# the main window shaped; the about and message windows stay reachable, and
+# Alt+F4 closes the main window. Skips (77) only when Weston cannot start here.
 # Usage: weston_test.sh PROGRAM PICTURES_DIR
 set -uo pipefail
 program=$1
@@ -70,6 +70,20 @@ if main=$(wait_for_window "Fretlore PRO" 572 423 30); then
       && pass "the about window stays on top and OK closes it" || fail "the about window is out of reach"
   else
     fail "no about window"
+  fi
+
+  # A name no chord has: the message stays above the main window after a click
+  # on it, and takes the Escape key, which Weston gives to the main window.
+  search_name "$mx" "$my" zzq
+  if wait_for_window "Fretlore PRO" 261 109 5 >/dev/null; then
+    user_input mousemove $((mx + 520)) $((my + 137)) click 1
+    sleep 0.7
+    user_input key Escape
+    sleep 1
+    [ -z "$(visible_windows "Fretlore PRO" | awk '$4 == 261 && $5 == 109')" ] \
+      && pass "the message stays on top and Escape closes it" || fail "the message is still up"
+  else
+    fail "no message for a name no chord has"
   fi
 
   # Weston binds no close key: the main window takes Alt+F4 and rolls the credits.
