@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -77,7 +79,14 @@ bool KeepOnTop::nativeEventFilter(const QByteArray& eventType, void* message, qi
     default:
         break;
     }
-    if (moved != XCB_WINDOW_NONE && moved != static_cast<xcb_window_t>(window_->winId()))
+    if (moved == XCB_WINDOW_NONE)
+        return false;
+    // The program's own windows do not count: its balloons come and go over
+    // this window, and two such windows would otherwise raise each other forever.
+    const QWindowList own = QGuiApplication::allWindows();
+    if (std::none_of(own.begin(), own.end(), [moved](const QWindow* w) {
+            return w->handle() && static_cast<xcb_window_t>(w->winId()) == moved;
+        }))
         window_->raise();
     return false;  // Qt handles the event as ever
 }

@@ -75,9 +75,9 @@ focus-animation=none" >"$work/weston.ini"
     for i in $(seq 1 300); do  # up to 30 s on a busy machine
       xdisplay=$(grep -o "listening on display :[0-9]*" "$work/weston.log" 2>/dev/null | awk '{ print $4 }')
       # The desktop is drawn once the screen has the root colour, not black
-      # (away from the pointer, which starts in the middle).
+      # (away from Weston's pointer, which starts in the top-left corner).
       [ -n "$xdisplay" ] && screenshot "$work/weston-start.png" 2>/dev/null \
-        && [ "$(pixel "$work/weston-start.png" 8 8)" = "$XVFB_ROOT_COLOUR" ] && break
+        && [ "$(pixel "$work/weston-start.png" 1016 8)" = "$XVFB_ROOT_COLOUR" ] && break
       kill -0 "$WESTON_PID" 2>/dev/null || break
       xdisplay=
       sleep 0.1
