@@ -85,7 +85,6 @@ TAbout::TAbout(QWidget* mainWindow, TFlatSound* clickSound)
 
     createControls();
     FormCreate(this);
-
 }
 
 void TAbout::createControls()

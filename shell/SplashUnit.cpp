@@ -9,7 +9,6 @@
 #include "shell/ProgramLook.h"
 #include "shell/bmp2rgn.h"
 
-
 namespace fretlore {
 
 namespace {
