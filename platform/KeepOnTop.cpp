@@ -1,28 +1,18 @@
 #include "platform/KeepOnTop.h"
 
 #include "platform/WindowManager.h"
+#include "platform/X11Connection.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
-#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 
 namespace fretlore {
-
-namespace {
-
-xcb_connection_t* X11Connection()
-{
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
 
 KeepOnTop::KeepOnTop(QWidget* window) : QObject(window), window_(window)
 {
@@ -31,7 +21,7 @@ KeepOnTop::KeepOnTop(QWidget* window) : QObject(window), window_(window)
         return;
     // Restacking and mapping of the root's children are told to those who ask
     // for the root's substructure; the program's own requests stay as they were.
-    root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    root_ = X11Root(connection);
     xcb_get_window_attributes_reply_t* attributes =
         xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root_), nullptr);
     if (!attributes)

@@ -1,11 +1,12 @@
 #include "platform/ScreenPixels.h"
 
+#include "platform/X11Connection.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformscreen.h>
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 
@@ -23,12 +24,11 @@ QSize ScreenPixelSize(const QScreen* screen)
 QRect WindowOnScreen(const QWidget* window)
 {
     QRect place = window->geometry();
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;  // none on the offscreen platform
+    xcb_connection_t* connection = X11Connection();
     const QWindow* handle = window->windowHandle();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !connection || !handle || !window->isVisible())
+    if (!connection || !handle || !window->isVisible())
         return place;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t root = X11Root(connection);
     const xcb_translate_coordinates_cookie_t cookie =
         xcb_translate_coordinates(connection, static_cast<xcb_window_t>(handle->winId()), root, 0, 0);
     if (xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(connection, cookie, nullptr)) {

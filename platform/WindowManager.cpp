@@ -1,7 +1,6 @@
 #include "platform/WindowManager.h"
 
-#include <QGuiApplication>
-#include <xcb/xcb.h>
+#include "platform/X11Connection.h"
 
 #include <cstdlib>
 #include <memory>
@@ -39,11 +38,10 @@ Reply<xcb_get_property_reply_t> RootList(xcb_connection_t* connection, xcb_windo
 
 bool WindowManagerKeepsAbove()
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !connection)
+    xcb_connection_t* connection = X11Connection();
+    if (!connection)
         return true;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t root = X11Root(connection);
     if (!RootList(connection, root, Atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW))
         return true;  // no window manager that says what it does
     const auto supported = RootList(connection, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
