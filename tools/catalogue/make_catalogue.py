@@ -81,11 +81,10 @@ import itertools
 import os
 import sys
 
-from fingering import BASS_NOT_ROOT, best_fingering, musical_oddity
+from fingering import BASS_NOT_ROOT, best_fingering, musical_oddity, open_midi, use_tool
 from forms import BARRES, DROPS, TEXTBOOK, is_sub_grip, placements
 from forms import parse as parse_shape
 
-OPEN_MIDI = (40, 45, 50, 55, 59, 64)  # E6 A5 D4 G3 B2 e1
 MAX_FRET = 14                         # generated lines stay below fret 15
 LINE_COUNT = 1008
 NAME_WIDTH = 16
@@ -353,7 +352,7 @@ def pitch_mask(frets):
     mask = 0
     for s, f in enumerate(frets):
         if f >= 0:
-            mask |= 1 << ((OPEN_MIDI[s] + f) % 12)
+            mask |= 1 << ((open_midi()[s] + f) % 12)
     return mask
 
 
@@ -438,7 +437,7 @@ def score_voicing(frets, root_pc, kind_index, templates):
     n = len(sounding)
     score = {4: 0.0, 5: 3.0, 6: 5.0}[n]
 
-    pitches = [OPEN_MIDI[s] + frets[s] for s in sounding]
+    pitches = [open_midi()[s] + frets[s] for s in sounding]
     bass = min(pitches)
     bass_interval = (bass - root_pc) % 12
     mask = pitch_mask(frets)
@@ -971,7 +970,7 @@ def report(lines, list_lines=False):
 
 
 def pitch_bass(frets):
-    return min(OPEN_MIDI[s] + frets[s] for s in range(6) if frets[s] >= 0)
+    return min(open_midi()[s] + frets[s] for s in range(6) if frets[s] >= 0)
 
 
 def main(argv=None):
@@ -987,7 +986,12 @@ def main(argv=None):
                         help="print how FILE fares as a guitarist judges it")
     parser.add_argument("--lines", action="store_true",
                         help="with --report: every line with its fingering cost")
+    parser.add_argument("--fingering-tool", metavar="PATH",
+                        help="the program's fingering model (default: "
+                             "$FRETLORE_FINGERING_TOOL, else build/tools/catalogue/fingering_tool)")
     args = parser.parse_args(argv)
+    if args.fingering_tool:
+        use_tool(args.fingering_tool)
     try:
         if args.report:
             lines = read_file(args.report)
