@@ -2,6 +2,7 @@
 
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/FingeringNames.h"
+#include "catalogue/Instrument.h"
 #include "chords/ChordPlayback.h"
 #include "chords/ChordSheet.h"
 #include "chords/ChordsArguments.h"
@@ -41,7 +42,7 @@ QJsonArray notesJson(const std::array<int, 6>& frets)
 {
     QJsonArray a;
     for (int s = 0; s < 6; ++s)
-        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(NoteName(s + 1, frets[size_t(s)])));
+        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(NoteName(ColumnNumberOf(s), frets[size_t(s)])));
     return a;
 }
 
@@ -343,7 +344,7 @@ int ChordsProgram::name(const ChordsArguments& a)
         QStringList notes;
         for (int s = 0; s < 6; ++s)
             if ((*frets)[size_t(s)] >= 0)
-                notes << NoteName(s + 1, (*frets)[size_t(s)]);
+                notes << NoteName(ColumnNumberOf(s), (*frets)[size_t(s)]);
         out_ << (notes.isEmpty() ? QStringLiteral("no string sounds") + u'\n'
                                  : QStringLiteral("no chord kind explains these notes: ") + notes.join(QStringLiteral("; ")) + u'\n');
     } else {

@@ -1,5 +1,6 @@
 #include "chords/TextDiagram.h"
 
+#include "catalogue/Instrument.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/guitarstr.h"
 
@@ -72,7 +73,7 @@ QString TextDiagram::Draw(const std::array<int, 6>& frets, Charset charset)
     for (int s = 0; s < 6; ++s) {
         const int f = frets[size_t(s)];
         fretTexts[size_t(s)] = f < 0 ? QStringLiteral("x") : QString::number(f);
-        notes[size_t(s)] = f < 0 ? QString() : NoteName(s + 1, f);
+        notes[size_t(s)] = f < 0 ? QString() : NoteName(ColumnNumberOf(s), f);
     }
     lines << cells(names) << cells(fretTexts) << cells(notes);
     return lines.join(u'\n') + u'\n';

@@ -1,5 +1,6 @@
 #include "diagram/ChordDiagram.h"
 
+#include "catalogue/Instrument.h"
 #include "diagram/guitarstr.h"
 #include "platform/FontSubstitutes.h"
 #include "resources/PicturePaths.h"
@@ -60,10 +61,10 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
                number);
 
     p.setPen(Qt::NoPen);
-    for (int string = 1; string <= 6; ++string) {
-        ToneMarker& marker = markers[size_t(string - 1)];
-        const int absolute = frets[size_t(string - 1)];
-        const int y = RowY(string);
+    for (int string = 0; string < kStringCount; ++string) {
+        ToneMarker& marker = markers[size_t(string)];
+        const int absolute = frets[size_t(string)];
+        const int y = RowY(ColumnNumberOf(string));
         if (absolute > 0) {
             const int x = ToneX(absolute - baseFret + 1);
             disc(p, x, y, kToneDiameter, lime);
@@ -78,7 +79,7 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
         }
         marker.Y = y;
         marker.Shown = true;
-        marker.NoteName = NoteName(string, absolute).left(kMaxNoteName);
+        marker.NoteName = NoteName(ColumnNumberOf(string), absolute).left(kMaxNoteName);
     }
     return baseFret;
 }
