@@ -72,12 +72,17 @@ bool acceptable(const Frets& f, const std::array<int, 6>& finger)
         if (lead == 0)
             lead = a;
         for (int b = a + 1; b <= 4; ++b)
-            if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > b - a + 1))
+            if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > std::min(b - a + 1, 3)))
                 return false;
     }
-    for (int s = 0; s < first[lead]; ++s)
-        if (f[s] > 0 && f[s] - fret[lead] >= 3)
+    // The index alone at the lowest fret on G3 to e1, as in the C-shape grips,
+    // lets the little finger reach three frets back towards the bass.
+    const bool indexOnTop = lead == 1 && first[1] >= 3 && f[0] != fret[1] && f[1] != fret[1] && f[2] != fret[1];
+    for (int s = 0; s < first[lead]; ++s) {
+        const int reach = f[s] > 0 ? f[s] - fret[lead] : 0;
+        if (reach >= 4 || (reach == 3 && !(indexOnTop && finger[s] == 4)))
             return false;  // a reach of three frets towards the bass
+    }
     if (last[1] > first[1] && bass < first[1]) {
         bool below = false, above = false;
         for (int s = 0; s < 6; ++s) {
@@ -177,6 +182,11 @@ TEST(Playability, TheHandRulesTellGoodGripsFromAwkwardOnes)
     EXPECT_NE(handFault({4, 3, 1, 1, 1, 4}), "");     // fingers on both sides of a barre missing the bass
     EXPECT_NE(handFault({8, -1, 8, 9, 9, 10}), "");   // a barre would sound the muted A5
     EXPECT_NE(handFault({8, 7, 5, 5, 5, 5}), "");     // three frets back towards the bass
+    EXPECT_NE(handFault({5, 4, 2, 2, -1, -1}), "");   // ... with the index on D4
+    EXPECT_EQ(handFault({-1, 4, 2, 1, 2, -1}), "");   // C-shape minor: the index leads on G3
+    EXPECT_EQ(handFault({-1, 5, 4, 2, 3, 2}), "");    // C-shape major: the index across G3 to e1
+    EXPECT_NE(handFault({-1, 4, 4, 1, 2, -1}), "");   // ... but only the little finger reaches three frets
+    EXPECT_NE(handFault({-1, -1, 1, 3, 4, 5}), "");   // four frets from index to little finger
     EXPECT_NE(handFault({0, -1, 0, 1, 0, -1}), "");   // muted A5 between open strings
     EXPECT_NE(handFault({3, 3, 2, 0, 1, 3}), "");     // five fingers
     EXPECT_TRUE(doublesThirdOrSeventh({-1, 3, 2, 3, 5, -1}, 0));  // C7 with E twice in four strings
