@@ -84,15 +84,16 @@ bool indexLeadsOnTopStrings(const Frets& frets, int leadFinger, const FingerPlac
     return true;
 }
 
-// Whether a string towards the bass from the leading finger may be fretted
+// Whether `string`, towards the bass from the leading finger, may be fretted
 // `reach` frets above it by `finger`: two frets always; three only by the
-// little finger while the index leads on the top strings (the C-shape major
-// and minor moved up the neck).
-bool reachTowardsBassAllowed(const Frets& frets, int reach, int finger, int leadFinger, const FingerPlace& lead)
+// little finger at most two strings below the index while the index leads
+// on the top strings (the C-shape major and minor moved up the neck).
+bool reachTowardsBassAllowed(const Frets& frets, int string, int finger, int leadFinger, const FingerPlace& lead)
 {
+    const int reach = frets[string] - lead.Fret;
     if (reach < 3)
         return true;
-    return reach == 3 && finger == 4 && indexLeadsOnTopStrings(frets, leadFinger, lead);
+    return reach == 3 && finger == 4 && lead.Low() - string <= 2 && indexLeadsOnTopStrings(frets, leadFinger, lead);
 }
 
 // Whether the hand's reach and the index's barre keep to the rules.
@@ -101,7 +102,7 @@ bool reachAllowed(const Frets& frets, const std::array<int, kStringCount>& finge
 {
     const FingerPlace& lead = hand[leadFinger];
     for (int s = 0; s < lead.Low(); ++s)
-        if (frets[s] > 0 && !reachTowardsBassAllowed(frets, frets[s] - lead.Fret, fingers[s], leadFinger, lead))
+        if (frets[s] > 0 && !reachTowardsBassAllowed(frets, s, fingers[s], leadFinger, lead))
             return false;
     const FingerPlace& index = hand[1];
     if (index.Count < 2 || bass >= index.Low())
