@@ -72,14 +72,18 @@ std::optional<double> flatFingerCost(const Frets& frets, int finger, const Finge
 // hand free to reach back towards the bass, as in the C-shape grips.
 constexpr int kLowestTopString = 3;
 
-// Whether the index leads on the top strings only: it holds the lowest fret,
-// and no string below G3 is fretted there.
+// Whether the index leads on the top strings only, the hand turned towards
+// the bass: the index holds the lowest fret, no string below G3 is fretted
+// there, and no string above the index is fretted three frets higher.
 bool indexLeadsOnTopStrings(const Frets& frets, int leadFinger, const FingerPlace& lead)
 {
     if (leadFinger != 1 || lead.Low() < kLowestTopString)
         return false;
     for (int s = 0; s < kLowestTopString; ++s)
         if (frets[s] == lead.Fret)
+            return false;
+    for (int s = lead.Low() + 1; s < kStringCount; ++s)
+        if (frets[s] >= lead.Fret + 3)
             return false;
     return true;
 }

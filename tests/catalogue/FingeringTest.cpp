@@ -44,6 +44,7 @@ TEST(FingeringModel, RefusesWhatNoHandHolds)
         {"... from the index on D4", {5, 4, 2, 2, -1, -1}},
         {"the ring finger three frets back", {-1, 4, 4, 1, 2, -1}},
         {"three frets back, three strings below the index", {5, 3, -1, 2, 5, 5}},
+        {"three frets up on both sides of the index", {-1, 4, 3, 1, -1, 4}},
         {"four frets from index to little finger", {-1, -1, 1, 3, 4, 5}},
         {"four frets back towards the bass", {-1, 5, 3, 1, 2, -1}},
         {"five fingers", {3, 3, 2, 0, 1, 3}},

@@ -75,10 +75,12 @@ bool acceptable(const Frets& f, const std::array<int, 6>& finger)
             if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > std::min(b - a + 1, 3)))
                 return false;
     }
-    // The index alone at the lowest fret on G3 to e1, as in the C-shape grips,
-    // lets the little finger reach three frets back to a string at most two
-    // below it.
-    const bool indexOnTop = lead == 1 && first[1] >= 3 && f[0] != fret[1] && f[1] != fret[1] && f[2] != fret[1];
+    // The index alone at the lowest fret on G3 to e1, nothing above it three
+    // frets higher, as in the C-shape grips, lets the little finger reach
+    // three frets back to a string at most two below it.
+    bool indexOnTop = lead == 1 && first[1] >= 3 && f[0] != fret[1] && f[1] != fret[1] && f[2] != fret[1];
+    for (int s = first[1] + 1; s < 6; ++s)
+        indexOnTop = indexOnTop && f[s] < fret[1] + 3;
     for (int s = 0; s < first[lead]; ++s) {
         const int reach = f[s] > 0 ? f[s] - fret[lead] : 0;
         if (reach >= 4 || (reach == 3 && !(indexOnTop && finger[s] == 4 && first[1] - s <= 2)))
@@ -188,6 +190,7 @@ TEST(Playability, TheHandRulesTellGoodGripsFromAwkwardOnes)
     EXPECT_EQ(handFault({-1, 5, 4, 2, 3, 2}), "");    // C-shape major: the index across G3 to e1
     EXPECT_NE(handFault({-1, 4, 4, 1, 2, -1}), "");   // ... but only the little finger reaches three frets
     EXPECT_NE(handFault({5, 3, -1, 2, 5, 5}), "");    // ... and to a string at most two below the index
+    EXPECT_NE(handFault({-1, 4, 3, 1, -1, 4}), "");   // ... and not while reaching as far on the top strings
     EXPECT_NE(handFault({-1, -1, 1, 3, 4, 5}), "");   // four frets from index to little finger
     EXPECT_NE(handFault({0, -1, 0, 1, 0, -1}), "");   // muted A5 between open strings
     EXPECT_NE(handFault({3, 3, 2, 0, 1, 3}), "");     // five fingers
