@@ -68,13 +68,46 @@ std::optional<double> flatFingerCost(const Frets& frets, int finger, const Finge
     return std::nullopt;  // the middle finger presses one string only
 }
 
+// The lowest of the top strings (G3, B2, e1): an index lying there leaves the
+// hand free to reach back towards the bass, as in the C-shape grips.
+constexpr int kLowestTopString = 3;
+
+// Whether the index leads on the top strings only, the hand turned towards
+// the bass: the index holds the lowest fret, no string below G3 is fretted
+// there, and no string above the index is fretted three frets higher.
+bool indexLeadsOnTopStrings(const Frets& frets, int leadFinger, const FingerPlace& lead)
+{
+    if (leadFinger != 1 || lead.Low() < kLowestTopString)
+        return false;
+    for (int s = 0; s < kLowestTopString; ++s)
+        if (frets[s] == lead.Fret)
+            return false;
+    for (int s = lead.Low() + 1; s < kStringCount; ++s)
+        if (frets[s] >= lead.Fret + 3)
+            return false;
+    return true;
+}
+
+// Whether `string`, towards the bass from the leading finger, may be fretted
+// `reach` frets above it by `finger`: two frets always; three only by the
+// little finger at most two strings below the index while the index leads
+// on the top strings (the C-shape major and minor moved up the neck).
+bool reachTowardsBassAllowed(const Frets& frets, int string, int finger, int leadFinger, const FingerPlace& lead)
+{
+    const int reach = frets[string] - lead.Fret;
+    if (reach < 3)
+        return true;
+    return reach == 3 && finger == 4 && lead.Low() - string <= 2 && indexLeadsOnTopStrings(frets, leadFinger, lead);
+}
+
 // Whether the hand's reach and the index's barre keep to the rules.
-bool reachAllowed(const Frets& frets, const Hand& hand, int leadFinger, int bass)
+bool reachAllowed(const Frets& frets, const std::array<int, kStringCount>& fingers, const Hand& hand,
+                  int leadFinger, int bass)
 {
     const FingerPlace& lead = hand[leadFinger];
     for (int s = 0; s < lead.Low(); ++s)
-        if (frets[s] > 0 && frets[s] - lead.Fret >= 3)
-            return false;  // reach towards the bass
+        if (frets[s] > 0 && !reachTowardsBassAllowed(frets, s, fingers[s], leadFinger, lead))
+            return false;
     const FingerPlace& index = hand[1];
     if (index.Count < 2 || bass >= index.Low())
         return true;
@@ -129,9 +162,11 @@ std::optional<double> assignmentCost(const Frets& frets, const std::array<int, k
     for (int s = 0; s < kStringCount; ++s)
         if (fingers[s] != 0)
             low = std::min(low, frets[s]);
+    if (top - low > 3)
+        return std::nullopt;  // four frets from the first finger to the last
     if (top - low == 3)
         cost += 1.5;
-    if (!reachAllowed(frets, hand, leadFinger, bass))
+    if (!reachAllowed(frets, fingers, hand, leadFinger, bass))
         return std::nullopt;
     return cost;
 }

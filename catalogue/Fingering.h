@@ -36,7 +36,14 @@ struct Fingering {
 // - an index barre that leaves out the bass string has fingers on one side of
 //   it only;
 // - no string towards the bass from the leading finger is fretted three or
-//   more frets above it;
+//   more frets above it, except by the little finger exactly three frets up,
+//   at most two strings below the index, while the index leads on the top
+//   strings (it holds the lowest fret, only G3 to e1 are fretted there, and
+//   no string above the index three frets higher): the C-shape grips moved up
+//   the neck, such as x 4 2 1 2 x or x 5 4 2 3 2, but not 8 7 5 5 5 5,
+//   5 3 x 2 5 5 or x 4 3 1 x 4;
+// - the fretted notes lie within four frets: the highest at most three
+//   above the lowest;
 // - a muted string between sounded ones needs a fretted neighbour to damp it;
 // - at most four different frets.
 // The cost is the number of fingers, plus 0.5 for a barre, 1 for a partial

@@ -62,6 +62,26 @@ TEST(Fingering, BarresOfTheFAndBmShapes)
               (std::array{3, 4, 2, 3}));  // the ring across D and G
 }
 
+TEST(Fingering, TheReachOfATeachersHand)
+{
+    const struct {
+        const char* what;
+        Frets frets;
+        std::array<int, kStringCount> fingers;
+    } grips[] = {
+        {"Gm7, E-shape barre", {3, 5, 3, 3, 3, 3}, {1, 3, 1, 1, 1, 1}},
+        {"Cm7, A-shape barre", {-1, 3, 5, 3, 4, 3}, {0, 1, 3, 1, 2, 1}},
+        {"C#m, C-shape", {-1, 4, 2, 1, 2, -1}, {0, 4, 2, 1, 3, 0}},
+        {"D, C-shape", {-1, 5, 4, 2, 3, 2}, {0, 4, 3, 1, 2, 1}},
+        {"Cdim, A-string grip", {-1, 3, 4, 2, 4, -1}, {0, 2, 3, 1, 4, 0}},
+    };
+    for (const auto& grip : grips) {
+        const std::optional<Fingering> best = BestFingering(grip.frets);
+        ASSERT_TRUE(best.has_value()) << grip.what;
+        EXPECT_EQ(best->Fingers, grip.fingers) << grip.what;
+    }
+}
+
 TEST(Fingering, GripsNoHandHolds)
 {
     const struct {
@@ -71,6 +91,14 @@ TEST(Fingering, GripsNoHandHolds)
         {"eleven frets apart", {1, -1, -1, -1, -1, 12}},
         {"a muted string between open ones, nothing to damp it", {0, -1, 0, 0, 0, 0}},
         {"five different frets", {1, 2, 3, 4, 5, 6}},
+        {"three frets back towards the bass from an index barre", {8, 7, 5, 5, 5, 5}},
+        {"... from the index on D4", {5, 4, 2, 2, -1, -1}},
+        {"the ring finger three frets back", {-1, 4, 4, 1, 2, -1}},
+        {"three frets back, three strings below the index", {5, 3, -1, 2, 5, 5}},
+        {"three frets up on both sides of the index", {-1, 4, 3, 1, -1, 4}},
+        {"four frets from index to little finger", {-1, -1, 1, 3, 4, 5}},
+        {"four frets back towards the bass", {-1, 5, 3, 1, 2, -1}},
+        {"five fingers", {3, 3, 2, 0, 1, 3}},
     };
     for (const auto& r : rows)
         EXPECT_FALSE(BestFingering(r.frets).has_value()) << r.why;

@@ -1,8 +1,11 @@
 // Holds every generated catalogue voicing to the hand rules a guitar teacher
-// would apply, with a fingering search of its own, and looks up the textbook
-// open chords under their names.
+// would apply, with a fingering search of its own, looks up the textbook
+// open chords under their names, and reads each name's lines as a teacher
+// would: distinct grips, the m7 barres and the dim7 grips.
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
+#include "catalogue/ChordKinds.h"
+#include "catalogue/Fingering.h"
 
 #include "QtPrinters.h"
 
@@ -10,8 +13,10 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace fretlore;
 using Frets = std::array<int, 6>;
@@ -72,12 +77,20 @@ bool acceptable(const Frets& f, const std::array<int, 6>& finger)
         if (lead == 0)
             lead = a;
         for (int b = a + 1; b <= 4; ++b)
-            if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > b - a + 1))
+            if (fret[b] != 0 && (fret[b] < fret[a] || fret[b] - fret[a] > std::min(b - a + 1, 3)))
                 return false;
     }
-    for (int s = 0; s < first[lead]; ++s)
-        if (f[s] > 0 && f[s] - fret[lead] >= 3)
+    // The index alone at the lowest fret on G3 to e1, nothing above it three
+    // frets higher, as in the C-shape grips, lets the little finger reach
+    // three frets back to a string at most two below it.
+    bool indexOnTop = lead == 1 && first[1] >= 3 && f[0] != fret[1] && f[1] != fret[1] && f[2] != fret[1];
+    for (int s = first[1] + 1; s < 6; ++s)
+        indexOnTop = indexOnTop && f[s] < fret[1] + 3;
+    for (int s = 0; s < first[lead]; ++s) {
+        const int reach = f[s] > 0 ? f[s] - fret[lead] : 0;
+        if (reach >= 4 || (reach == 3 && !(indexOnTop && finger[s] == 4 && first[1] - s <= 2)))
             return false;  // a reach of three frets towards the bass
+    }
     if (last[1] > first[1] && bass < first[1]) {
         bool below = false, above = false;
         for (int s = 0; s < 6; ++s) {
@@ -177,6 +190,13 @@ TEST(Playability, TheHandRulesTellGoodGripsFromAwkwardOnes)
     EXPECT_NE(handFault({4, 3, 1, 1, 1, 4}), "");     // fingers on both sides of a barre missing the bass
     EXPECT_NE(handFault({8, -1, 8, 9, 9, 10}), "");   // a barre would sound the muted A5
     EXPECT_NE(handFault({8, 7, 5, 5, 5, 5}), "");     // three frets back towards the bass
+    EXPECT_NE(handFault({5, 4, 2, 2, -1, -1}), "");   // ... with the index on D4
+    EXPECT_EQ(handFault({-1, 4, 2, 1, 2, -1}), "");   // C-shape minor: the index leads on G3
+    EXPECT_EQ(handFault({-1, 5, 4, 2, 3, 2}), "");    // C-shape major: the index across G3 to e1
+    EXPECT_NE(handFault({-1, 4, 4, 1, 2, -1}), "");   // ... but only the little finger reaches three frets
+    EXPECT_NE(handFault({5, 3, -1, 2, 5, 5}), "");    // ... and to a string at most two below the index
+    EXPECT_NE(handFault({-1, 4, 3, 1, -1, 4}), "");   // ... and not while reaching as far on the top strings
+    EXPECT_NE(handFault({-1, -1, 1, 3, 4, 5}), "");   // four frets from index to little finger
     EXPECT_NE(handFault({0, -1, 0, 1, 0, -1}), "");   // muted A5 between open strings
     EXPECT_NE(handFault({3, 3, 2, 0, 1, 3}), "");     // five fingers
     EXPECT_TRUE(doublesThirdOrSeventh({-1, 3, 2, 3, 5, -1}, 0));  // C7 with E twice in four strings
@@ -213,5 +233,144 @@ TEST(Playability, TheTextbookOpenChordsStandUnderTheirNames)
             return entry && entry->Name == QLatin1String(chord.name) && entry->Frets == chord.frets;
         });
         EXPECT_TRUE(present) << chord.name;
+    }
+}
+
+namespace {
+
+struct Line {
+    int index;
+    Frets frets;
+};
+
+// The catalogue's lines by name, in catalogue order.
+std::map<QString, std::vector<Line>> linesByName()
+{
+    const QStringList lines = ChordCatalogue();
+    std::map<QString, std::vector<Line>> byName;
+    for (int i = 1; i < lines.size(); ++i) {
+        const auto entry = ReadChordEntry(lines[i]);
+        if (entry)
+            byName[entry->Name].push_back({i, entry->Frets});
+    }
+    return byName;
+}
+
+Frets moved(const Frets& f, int frets)
+{
+    Frets out = f;
+    for (int& v : out)
+        v = v < 0 ? -1 : v + frets;
+    return out;
+}
+
+// Whether `a` moved by `shift` frets and `b` are one grip with strings left
+// out or added: they agree on every string both sound (two or more), and one
+// holds the other or a hand holds both at once.
+bool oneGripMoved(const Frets& a, const Frets& b, int shift)
+{
+    const Frets m = moved(a, shift);
+    int both = 0;
+    Frets joined{};
+    for (int s = 0; s < 6; ++s) {
+        if (a[s] >= 0 && m[s] < 0)
+            return false;
+        if (m[s] >= 0 && b[s] >= 0 && m[s] != b[s])
+            return false;
+        both += m[s] >= 0 && b[s] >= 0;
+        joined[size_t(s)] = std::max(m[s], b[s]);
+    }
+    return both >= 2 && (joined == m || joined == b || BestFingering(joined).has_value());
+}
+
+// Two dim7 voicings are also one grip moved by a multiple of three frets.
+bool oneGrip(const Frets& a, const Frets& b, bool dim7)
+{
+    for (int shift = dim7 ? -12 : 0; shift <= (dim7 ? 12 : 0); shift += 3)
+        if (oneGripMoved(a, b, shift) || oneGripMoved(b, a, shift))
+            return true;
+    return false;
+}
+
+bool soundsDim7(const QString& name, const Frets& f)
+{
+    const auto parts = SplitChordName(name);
+    constexpr ToneSet dim7 = (1 << 0) | (1 << 3) | (1 << 6) | (1 << 9);
+    return parts && ChordKinds[size_t(parts->Kind)].Suffix == "dim" &&
+           TonesAbove(SoundedTones(f), ChordRoots[size_t(parts->Root)].PitchClass) == dim7;
+}
+
+} // namespace
+
+TEST(TeachersReading, NoTwoLinesOfANameAreOneGrip)
+{
+    for (const auto& [name, lines] : linesByName()) {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            for (size_t j = i + 1; j < lines.size(); ++j) {
+                const Line& a = lines[i];
+                const Line& b = lines[j];
+                if (kFixedLines.count(a.index) || kFixedLines.count(b.index))
+                    continue;
+                const bool dim7 = soundsDim7(name, a.frets) && soundsDim7(name, b.frets);
+                EXPECT_FALSE(oneGrip(a.frets, b.frets, dim7))
+                    << name.toStdString() << ": lines " << a.index << " and " << b.index;
+            }
+        }
+    }
+    // The relation itself: the C# barre and its parts, a dim7 three frets up,
+    // and two grips that only share strings.
+    EXPECT_TRUE(oneGrip({9, 11, 11, 10, -1, -1}, {-1, -1, 11, 10, 9, 9}, false));
+    EXPECT_TRUE(oneGrip({2, 3, 4, 2, 4, 2}, {5, 6, 7, 5, 7, 5}, true));
+    EXPECT_FALSE(oneGrip({2, 3, 4, 2, 4, 2}, {5, 6, 7, 5, 7, 5}, false));
+    EXPECT_FALSE(oneGrip({-1, 3, 5, 5, 5, 3}, {-1, 3, 2, 0, 1, 0}, false));
+}
+
+TEST(TeachersReading, TheM7BarresAndTheDim7GripsArePresent)
+{
+    const auto byName = linesByName();
+    // Whether a line of the name is the grip moved by a multiple of `step`
+    // frets, or (not exact) holds it with strings added.
+    const auto holds = [&](const std::string& name, const Frets& grip, bool exact, int step) {
+        for (const Line& line : byName.at(QString::fromStdString(name))) {
+            for (int shift = -12; shift <= 12; shift += step) {
+                const Frets g = moved(grip, shift);
+                bool part = true;
+                for (int s = 0; s < 6; ++s)
+                    part = part && (grip[s] < 0 || (g[s] >= 0 && line.frets[s] == g[s]));
+                if (g == line.frets || (!exact && part))
+                    return true;
+            }
+        }
+        return false;
+    };
+    // The m7 barres for C, moved to every root and by an octave where they
+    // fit; D and B keep their textbook open m7 beside one barre.
+    const Frets eShape = {8, 10, 8, 8, 8, 8}, aShape = {-1, 3, 5, 3, 4, 3};
+    const struct {
+        const char* root;
+        bool eBarre, aBarre;
+    } m7[] = {{"C", true, true},  {"C#(Db)", true, true}, {"D", false, true},  {"D#(Eb)", true, true},
+              {"E", true, true},  {"F", true, true},      {"F#(Gb)", true, true}, {"G", true, true},
+              {"G#(Ab)", true, true}, {"A", true, true},  {"A#", true, true},  {"B", false, true}};
+    for (size_t r = 0; r < std::size(m7); ++r) {
+        const std::string name = std::string(m7[r].root) + "m7";
+        EXPECT_EQ(holds(name, moved(eShape, int(r)), true, 12), m7[r].eBarre) << name << " E-shape";
+        EXPECT_EQ(holds(name, moved(aShape, int(r)), true, 12), m7[r].aBarre)
+            << name << " A-shape";
+    }
+    // The dim7 grips with the root on A5, D4 and E6, written for C; each name
+    // has them as a line, or the textbook Adim (x 0 1 2 1 2) or the written
+    // Bdim line (x 2 3 1 3 7) holds them with strings added. Ddim's E6 grip
+    // is one grip with its textbook x x 0 1 0 1 (1 x 0 1 0 1 holds both).
+    const Frets dimGrips[] = {{-1, 3, 4, 2, 4, -1}, {-1, -1, 10, 11, 10, 11}, {8, -1, 7, 8, 7, -1}};
+    for (size_t r = 0; r < std::size(m7); ++r) {
+        const std::string name = std::string(m7[r].root) + "dim";
+        const bool held = name == "Adim" || name == "Bdim";
+        for (const Frets& grip : dimGrips) {
+            if (name == "Ddim" && grip == dimGrips[2])
+                EXPECT_TRUE(oneGrip(moved(grip, 2), {-1, -1, 0, 1, 0, 1}, true));
+            else
+                EXPECT_TRUE(holds(name, moved(grip, int(r) % 3), !held, 3)) << name;
+        }
     }
 }

@@ -47,15 +47,30 @@ How a name's voicings are picked
      + 0.5 when an optional tone (the plain fifth, the ninth of 13) sounds
    Fallbacks lose 1000, last resorts 2000, so they are taken only when a
    name has no good voicing left for a line.
-4. The forms a guitarist looks for come first, at their lowest good
-   placement (forms.py): the textbook open chords, the jazz drop grips of
-   maj7, 7, m7, 6 and m6 with the root on E6 and on A5, and the E- and
-   A-shape barres of major, m, 7 and m7.  The rest are chosen greedily by
-   score.  Each pick lowers the score of the remaining candidates that sit
-   near its position on the neck (1.5 per fret of closeness within three
-   frets, at most 9 in all, open position counting as fret 0) and of those
-   that are nearly the same grip: one string added or left out (-30), one
-   string at another fret (-12), strings added or taken away (-4).
+4. A name's lines are distinct grips.  Two voicings are one grip when
+   they agree on every string both sound (two or more) and one holds the
+   other or a hand holds both at once: the same grip with strings left out
+   or added.  Two dim7 voicings are also one grip when one is the other
+   moved by three frets (or a multiple of three), since a dim7 sounds the
+   same there.  A candidate that is one grip with a line already taken is a
+   copy, taken only when the name has nothing else left (a copy of a fixed
+   line as well, except the textbook open chord).
+5. The forms a teacher lists come first, each at its best placement, the
+   one with the most strings first (wanted_forms): the textbook open chords;
+   for major and minor the five shapes E, A, C, D and G moved up the neck
+   (forms.py FAMILIES) where a hand holds them with the root in the bass;
+   for 7 and maj7 their E- and A-shape forms, which hold the jazz drop
+   grips, then the drop grips left and the C, D and G shapes; for 6 and m6
+   the drop grips, then the E- and A-shape forms; for m7 the E- and A-shape
+   barres, the lower first (a textbook open m7 counts as its shape); for dim
+   the dim7 grips with the root on A5, D4 and E6.  The rest are chosen
+   greedily by score.  Each pick lowers the score of the remaining
+   candidates that sit near its position on the neck (1.5 per fret of
+   closeness within three frets, at most 9 in all, open position counting
+   as fret 0) and of those that are nearly the same grip: one string added
+   or left out (-30), one string at another fret (-12), strings added or
+   taken away (-4).  An open string under a fret above 9 costs 200, so such
+   a line stands only where the name has nothing better.
    A name with three or more lines keeps its last free line for a form whose
    lowest fret lies between 5 and 9 until it has one (a bass other than the
    root is accepted for it).  A form above fret 12 is taken only once the
@@ -65,15 +80,18 @@ How a name's voicings are picked
    generated voicings that must sort before, between and after the fixed
    lines follows from the fixed lines' indices, and a candidate is only
    taken while its slot has room.
-5. Each root's block is sorted by the lines' character codes, which puts the
+6. Each root's block is sorted by the lines' character codes, which puts the
    names in kind order and a name's voicings in order of their fret text.
 
 Run without arguments to write the file, or with --check FILE to check an
 existing file only.  Exit status 0 means every rule holds.  --report FILE
 prints the figures a guitarist would judge a catalogue by (awkward voicings,
 textbook chords, barres, jazz grips, forms at frets 5 to 9, first positions,
-near duplicates, octave copies); --lines adds every line with the cost of its
-best fingering and the fingers it uses (1 index to 4 little, "." none).
+near duplicates, octave copies, lines that are one grip, the m7 barres, the
+dim7 grips, the five shapes of major and minor), then per name each line
+with its shape families and the lines it is one grip with; --lines adds
+every line with the cost of its best fingering and the fingers it uses
+(1 index to 4 little, "." none).
 """
 
 import argparse
@@ -82,7 +100,8 @@ import os
 import sys
 
 from fingering import BASS_NOT_ROOT, best_fingering, musical_oddity, open_midi, use_tool
-from forms import BARRES, DROPS, TEXTBOOK, is_sub_grip, placements
+from forms import (BARRES, CAGED, DIM7_GRIPS, DROPS, FAMILIES, TEXTBOOK, families_of,
+                   family_placements, is_sub_grip, one_grip, placements)
 from forms import parse as parse_shape
 
 MAX_FRET = 14                         # generated lines stay below fret 15
@@ -223,6 +242,7 @@ SIMILAR_PENALTY = 4.0  # score lost by the same grip with strings more/less
 NEAR_DUPLICATE_PENALTY = 30.0  # ... with just one string added or left out
 MOVED_STRING_PENALTY = 12.0  # ... with one string at another fret
 AWKWARD_PENALTY = 1000.0  # score lost by a voicing a player would replace
+HIGH_OPEN_PENALTY = 200.0  # ... by an open string under a fret above 9
 
 
 class RuleError(Exception):
@@ -517,15 +537,11 @@ def similar(a, b):
 
 # ---------------------------------------------------------------- choosing
 
-def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
-    """Pick the generated voicings of one name.
-
-    fixed: sorted list of (line index, fret text) of the name's fixed lines.
-    Returns a list of fret texts (generated ones only).
-    """
+def name_slots(name, count, fixed):
+    """How many generated lines sort before, between and after the name's
+    fixed lines: slots[j] lie between fixed_texts[j-1] and fixed_texts[j]."""
     first, last = name_ranges()[name]
     fixed_texts = sorted(set(text for _, text in fixed))
-    # slots[j]: generated lines that sort between fixed_texts[j-1] and [j]
     slots = []
     prev_end = first - 1
     for text in fixed_texts:
@@ -535,9 +551,11 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
     slots.append(last - prev_end)
     if sum(slots) + len(fixed) != count or min(slots) < 0:
         raise RuleError("%s: fixed lines do not fit the name's range" % name)
-    if sum(slots) == 0:
-        return []
+    return fixed_texts, slots
 
+
+def name_candidates(root_pc, kind_index, by_mask, fixed_texts):
+    """Every voicing the name may take, graded and scored: {frets: Candidate}."""
     _, allowed, required = KINDS[kind_index]
     allowed_mask = interval_mask(allowed, root_pc)
     required_mask = interval_mask(required, root_pc)
@@ -554,45 +572,50 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
             why = awkwardness(frets, root_pc, kind_index)
             grade = 2 if why is None else 1 if why == BASS_NOT_ROOT else 0
             score = score_voicing(frets, root_pc, kind_index, templates)
+            if high_open(frets):
+                score -= HIGH_OPEN_PENALTY
             cands[frets] = Candidate(
                 score - AWKWARD_PENALTY * (2 - grade), text, frets,
                 sum(1 for t in fixed_texts if t < text), position(frets), grade)
+    return cands
 
-    pins = pinned_forms(name, root_pc, kind_index, cands)
+
+def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
+    """Pick the generated voicings of one name.
+
+    fixed: sorted list of (line index, fret text) of the name's fixed lines.
+    Returns a list of fret texts (generated ones only).
+    """
+    fixed_texts, slots = name_slots(name, count, fixed)
+    if sum(slots) == 0:
+        return []
+    cands = name_candidates(root_pc, kind_index, by_mask, fixed_texts)
+    fixed_readings = {read_frets(text) for text in fixed_texts}
+    wanted = wanted_forms(name, root_pc, kind_index)
     chosen = []
     held = set(fixed_readings)
     room = list(slots)
     need_middle = count >= 3 and not any(is_five_to_nine(f) for f in held)
-    # A fixed line counts as a grip already taken, though only lightly: a
-    # name's slots around its fixed lines leave few other choices.
-    for c in cands.values():
-        c.penalty += SIMILAR_PENALTY * sum(
-            similar(c.frets, f) for f in fixed_readings)
+    # A fixed line counts as a grip already taken: what is the same grip
+    # with strings left out or added waits, like a copy of a chosen line.
+    # The textbook open chord stays wanted beside a fixed line of its grip.
+    textbook = {parse_shape(text) for n, text in TEXTBOOK if n == name}
+    for f in fixed_readings:
+        mark_taken(f, cands, held | textbook, root_pc, kind_index, lightly=True)
 
-    def open_to(c, middle_only, grade):
+    def open_to(c, middle_only, grade, copies):
         if c.frets in held or room[c.slot] == 0 or c.grade < grade:
             return False
-        if middle_only and not is_five_to_nine(c.frets):
+        if (c.copy and not copies) or (middle_only and not is_five_to_nine(c.frets)):
             return False
         return not orphan_copy(c.frets, cands, held)
 
     for left in range(sum(slots), 0, -1):
         pick = None
         middle = need_middle and left == 1
-        # A form at frets 5 to 9 is worth a bass other than the root, but
-        # never a voicing no hand can hold.
-        for middle_only, grade in ((middle, 2), (middle, 1), (False, 2),
-                                   (False, 1), (False, 0)):
-            pick = next((cands[f] for f in pins
-                         if open_to(cands[f], middle_only, grade)), None)
-            if pick is None:
-                pool = [c for c in cands.values()
-                        if open_to(c, middle_only, grade)]
-                if pool:
-                    # the best value, ties to the lower fret text
-                    best = max(c.value() for c in pool)
-                    pick = min((c for c in pool if c.value() == best),
-                               key=lambda c: c.text)
+        for middle_only, grade, copies in pick_order(middle):
+            pool = [c for c in cands.values() if open_to(c, middle_only, grade, copies)]
+            pick = wanted_pick(pool, wanted, held) or best_of(pool)
             if pick is not None:
                 break
         if pick is None:
@@ -602,18 +625,65 @@ def choose_voicings(name, root_pc, kind_index, count, by_mask, fixed):
         chosen.append(pick.text)
         if is_five_to_nine(pick.frets):
             need_middle = False
-        for c in cands.values():
-            if c.frets in held:
-                continue
-            distance = abs(c.position - pick.position)
-            c.crowd = min(CROWD_CAP, c.crowd + SPREAD_WEIGHT * max(0, 3 - distance))
-            if near_duplicates(c.frets, pick.frets):
-                c.penalty += NEAR_DUPLICATE_PENALTY
-            elif sum(a != b for a, b in zip(c.frets, pick.frets)) == 1:
-                c.penalty += MOVED_STRING_PENALTY
-            elif similar(c.frets, pick.frets):
-                c.penalty += SIMILAR_PENALTY
+        mark_taken(pick.frets, cands, held, root_pc, kind_index)
     return chosen
+
+
+def pick_order(middle):
+    """(middle only, lowest grade, copies allowed) in the order tried: a new
+    grip before a copy of a chosen one, a form at frets 5 to 9 worth a bass
+    other than the root, and a voicing no hand can hold last of all."""
+    return ((middle, 2, False), (middle, 1, False), (False, 2, False),
+            (False, 1, False), (False, 2, True), (False, 1, True),
+            (False, 0, False), (False, 0, True))
+
+
+def best_of(pool):
+    """The best value, ties to the lower fret text; None for an empty pool."""
+    if not pool:
+        return None
+    best = max(c.value() for c in pool)
+    return min((c for c in pool if c.value() == best), key=lambda c: c.text)
+
+
+def wanted_pick(pool, wanted, held):
+    """The best candidate of the first wanted form that no held line covers
+    yet and that the pool can fill."""
+    for _, covers, member in wanted:
+        if any(covers(f) for f in held):
+            continue
+        members = [c for c in pool if member(c.frets)]
+        if members:
+            # the form with the most strings, then the best value
+            most = max(sounding(c.frets) for c in members)
+            return best_of([c for c in members if sounding(c.frets) == most])
+    return None
+
+
+def sounding(frets):
+    return sum(1 for f in frets if f >= 0)
+
+
+def mark_taken(frets, cands, held, root_pc, kind_index, lightly=False):
+    """A grip was taken: candidates near it on the neck or like it lose value,
+    and those that are the same grip become copies."""
+    taken_position = position(frets)
+    for c in cands.values():
+        if c.frets in held:
+            continue
+        if same_grip(c.frets, frets, root_pc, kind_index):
+            c.copy = True
+        if lightly:
+            c.penalty += SIMILAR_PENALTY * similar(c.frets, frets)
+            continue
+        distance = abs(c.position - taken_position)
+        c.crowd = min(CROWD_CAP, c.crowd + SPREAD_WEIGHT * max(0, 3 - distance))
+        if near_duplicates(c.frets, frets):
+            c.penalty += NEAR_DUPLICATE_PENALTY
+        elif sum(a != b for a, b in zip(c.frets, frets)) == 1:
+            c.penalty += MOVED_STRING_PENALTY
+        elif similar(c.frets, frets):
+            c.penalty += SIMILAR_PENALTY
 
 
 class Candidate:
@@ -623,24 +693,89 @@ class Candidate:
         self.score, self.text, self.frets = score, text, frets
         self.slot, self.position, self.grade = slot, position, grade
         self.penalty = self.crowd = 0.0
+        self.copy = False   # the same grip as a line already taken
 
     def value(self):
         return self.score - self.penalty - self.crowd
 
 
-def pinned_forms(name, root_pc, kind_index, cands):
-    """The name's expected forms a guitarist looks for first, in order:
-    textbook open chords, jazz grips, barres.  Each form is pinned at its
-    lowest placement our rules allow."""
-    forms = expected_forms(name, root_pc, kind_index)
-    pins = []
-    for group in ("textbook", "drop", "barre"):
-        for places in forms[group]:
-            for frets in places:
-                if frets in cands and cands[frets].grade == 2:
-                    pins.append(frets)
-                    break
-    return pins
+def holds(frets):
+    """Whether a hand holds the voicing under the fingering model."""
+    return best_fingering(tuple(frets)) is not None
+
+
+def is_dim7(frets, root_pc, kind_index):
+    return KINDS[kind_index][0] == "dim" and \
+        pitch_mask(frets) == interval_mask((0, 3, 6, 9), root_pc)
+
+
+def same_grip(a, b, root_pc, kind_index):
+    """One grip with strings left out or added; two dim7 voicings also when
+    one is the other moved by three frets (or a multiple of three)."""
+    shifts = (0,)
+    if is_dim7(a, root_pc, kind_index) and is_dim7(b, root_pc, kind_index):
+        shifts = tuple(range(-12, 13, 3))
+    return one_grip(a, b, holds, shifts)
+
+
+def high_open(frets):
+    """An open string ringing under a fret above 9."""
+    return 0 in frets and max(frets) > 9
+
+
+def wanted_forms(name, root_pc, kind_index):
+    """The forms a teacher lists first for a name, in order, each as
+    (label, covers, member): covers(frets) when a line already gives the
+    form, member(frets) when a candidate may stand for it.
+
+    The textbook open chords come first; then for major and minor the five
+    shapes E, A, C, D and G; for 7, maj7, 6 and m6 the E- and A-shape forms,
+    the jazz drop grips (a barre that holds one gives it) and then the C, D
+    and G shapes; for m7 the E- and A-shape barres themselves, the lower one
+    first; for dim the dim7 grips with the root on A5, D4 and E6.  The
+    6 and m6 names take their drop grips before their barres.
+    """
+    suffix = KINDS[kind_index][0]
+    out = []
+    for n, text in TEXTBOOK:
+        if n == name:
+            shape = parse_shape(text)
+            out.append(("textbook", lambda f, s=shape: f == s, lambda f, s=shape: f == s))
+
+    def family(label, exact=False):
+        places = family_placements(suffix, label, root_pc)
+        if exact:
+            test = lambda f: f in places
+        else:
+            test = lambda f: any(is_sub_grip(f, p) for p in places)
+        return (label, test, test)
+
+    def drops():
+        out = []
+        for k, shape_root, text in DROPS:
+            if k == suffix:
+                places = placements(text, shape_root, root_pc)
+                out.append(("drop", lambda f, p=places: any(is_sub_grip(q, f) for q in p),
+                            lambda f, p=places: f in p))
+        return out
+
+    if suffix in ("", "m"):
+        out += [family(label) for label in CAGED]
+    elif suffix == "m7":
+        barres = [family(label, exact=True) for label in ("E", "A")]
+        lowest = {label: min(position(p) for p in family_placements(suffix, label, root_pc))
+                  for label in ("E", "A")}
+        out += sorted(barres, key=lambda b: lowest[b[0]]) + drops()
+    elif suffix in ("7", "maj7", "6", "m6"):
+        labels = [n for n, _, _ in FAMILIES[suffix]]
+        shapes = [family(label) for label in ("E", "A")]
+        # a 7 or maj7 barre holds its drop grip; a 6 or m6 barre does not,
+        # and the drop grips are the sixths players look up first
+        out += shapes + drops() if suffix in ("7", "maj7") else drops() + shapes
+        out += [family(label) for label in ("C", "D", "G") if label in labels]
+    elif suffix == "dim":
+        out += [family(label, exact=True) for label in DIM7_GRIPS]
+    return out
 
 
 def orphan_copy(frets, cands, held):
@@ -865,8 +1000,116 @@ def first_position(name, root_pc, kind_index):
     return None
 
 
+def holds_form(lines_frets, form):
+    """A line is the form, or the form with strings added."""
+    return any(is_sub_grip(form, f) for f in lines_frets)
+
+
+def one_grip_pairs(by_name, names):
+    """[(name, index, index)] of lines of one name that are one grip."""
+    pairs = []
+    for name, entries in by_name.items():
+        pc, k = names[name]
+        for (i, a), (j, b) in itertools.combinations(entries, 2):
+            if same_grip(a, b, pc, k):
+                pairs.append((name, i, j))
+    return pairs
+
+
+def teacher_figures(by_name, names, playable_shapes):
+    """What a teacher reading the catalogue name by name looks for."""
+    out = []
+    pairs = one_grip_pairs(by_name, names)
+    def listed(found):
+        return (" (" + ", ".join("%s %d/%d" % p for p in found[:20])
+                + (" ..." if len(found) > 20 else "") + ")") if found else ""
+
+    quoted = [p for p in pairs if p[1] in FIXED_LINES or p[2] in FIXED_LINES]
+    outside = [p for p in pairs if p not in quoted]
+    out.append("pairs of lines in a name that are one grip (strings left out or added, "
+               "a dim7 moved by three frets): %d outside the quoted lines%s; %d with a "
+               "quoted line%s" % (len(outside), listed(outside), len(quoted),
+                                  listed([p for p in quoted if not (
+                                      p[1] in FIXED_LINES and p[2] in FIXED_LINES)])))
+    both = open_and_one = 0
+    dim = {label: [] for label in DIM7_GRIPS}
+    shapes = {"": [0, 0, {}], "m": [0, 0, {}]}
+    for name, (pc, k) in names.items():
+        suffix = KINDS[k][0]
+        have = [f for _, f in by_name.get(name, [])]
+        if suffix == "m7":
+            barre = {label: any(f in family_placements("m7", label, pc) for f in have)
+                     for label in ("E", "A")}
+            textbook = any(n == name and parse_shape(t) in have for n, t in TEXTBOOK)
+            both += all(barre.values())
+            open_and_one += all(barre.values()) or (textbook and any(barre.values()))
+        quoted = [f for i, f in by_name.get(name, []) if i in FIXED_LINES]
+        if suffix == "dim":
+            for label in DIM7_GRIPS:
+                places = family_placements("dim", label, pc)
+                if any(f in places for f in have) or \
+                        any(holds_form(quoted, p) for p in places):
+                    dim[label].append(name)
+        if suffix in shapes:
+            found = set()
+            for f in have:
+                found.update(families_of(f, suffix, pc))
+            for label in CAGED:     # a quoted line may hold a shape with strings added
+                if any(holds_form(quoted, p) and sounding(p) >= 4
+                       for p in family_placements(suffix, label, pc)):
+                    found.add(label)
+            tally = shapes[suffix]
+            tally[0] += all(label in found for label in CAGED)
+            possible = [label for label in CAGED
+                        if any(families_of(f, suffix, pc).count(label)
+                               for f in playable_shapes(pc, k))]
+            tally[1] += len(possible) == len(CAGED)
+            for label in CAGED:
+                counts = tally[2].setdefault(label, [0, 0])
+                counts[0] += label in found
+                counts[1] += label in possible
+    out.append("m7 names with both barres (E- and A-shape): %d of 12; with both or a textbook "
+               "open m7 and one barre: %d of 12" % (both, open_and_one))
+    for label in DIM7_GRIPS:
+        out.append("dim names with the %s dim7 grip (or a quoted line holding it): %d of 12%s"
+                   % (label, len(dim[label]), "" if len(dim[label]) == 12 else " (missing: %s)"
+                      % ", ".join(n for n, (_, k) in names.items()
+                                  if KINDS[k][0] == "dim" and n not in dim[label])))
+    for suffix, label in (("", "major"), ("m", "minor")):
+        found, possible, per = shapes[suffix]
+        out.append("%s names whose five shapes E A C D G are all present: %d of 12 (all five "
+                   "playable with the root in the bass: %d); per shape, present/playable: %s"
+                   % (label, found, possible,
+                      ", ".join("%s %d/%d" % (s, per[s][0], per[s][1]) for s in CAGED)))
+    return out
+
+
+def name_listing(by_name, names):
+    """Per name, each line with its shape families and the lines it is one grip with."""
+    out = []
+    for name, entries in by_name.items():
+        pc, k = names[name]
+        out.append(name)
+        for i, f in entries:
+            families = families_of(f, KINDS[k][0], pc) or ["-"]
+            alike = [str(j) for j, g in entries if j != i and same_grip(f, g, pc, k)]
+            out.append("  %4d %s  %s%s%s" % (
+                i, format_frets(f), "/".join(families),
+                "  (quoted)" if i in FIXED_LINES else "",
+                "  variant of " + " ".join(alike) if alike else ""))
+    return out
+
+
 def report(lines, list_lines=False):
     """The figures a guitarist judges the catalogue by, as printable text."""
+    by_mask = enumerate_shapes()
+
+    def playable_shapes(pc, k):
+        _, allowed, required = KINDS[k]
+        allowed_mask, required_mask = interval_mask(allowed, pc), interval_mask(required, pc)
+        return [f for mask, fs in by_mask.items()
+                if not mask & ~allowed_mask and mask & required_mask == required_mask
+                for f in fs if allowed_voicing(f, pc, k)]
     names = {name: (pc, k) for name, _, pc, k, _ in all_names()}
     by_name = {}
     for index, line in enumerate(lines, start=1):
@@ -889,7 +1132,7 @@ def report(lines, list_lines=False):
             index, line, "-" if fingering is None else "%.1f" % fingering[0],
             "  fingers " + "".join(str(f) if f else "." for f in fingering[1])
             if fingering else "", ) + ("  (%s)" % why if why else ""))
-    high_open = sum(1 for index, line in enumerate(lines, start=1)
+    high_open8 = sum(1 for index, line in enumerate(lines, start=1)
                     if index not in FIXED_LINES and
                     0 in read_frets(line[NAME_WIDTH:]) and
                     max(read_frets(line[NAME_WIDTH:])) >= 8)
@@ -899,7 +1142,10 @@ def report(lines, list_lines=False):
         out.append("  %s: %d (lines %s)" % (why, len(idx), " ".join(map(str, idx[:12]))
                                              + (" ..." if len(idx) > 12 else "")))
     out.append("mean fingering cost: %.2f" % (sum(costs) / max(1, len(costs))))
-    out.append("open strings ringing under a fret of 8 or more: %d lines" % high_open)
+    out.append("open strings ringing under a fret of 8 or more: %d lines" % high_open8)
+    out.append("open strings ringing under a fret above 9: %d lines" % sum(
+        1 for index, line in enumerate(lines, start=1)
+        if index not in FIXED_LINES and high_open(read_frets(line[NAME_WIDTH:]))))
 
     tally = {"textbook": [0, 0, []], "barre": [0, 0, []], "drop": [0, 0, []]}
     family = 0
@@ -914,7 +1160,8 @@ def report(lines, list_lines=False):
         for group, wanted in forms.items():
             for places in wanted:
                 tally[group][1] += 1
-                if any(p in have for p in places):
+                if any(p in have for p in places) or \
+                        (group == "drop" and any(holds_form(have, p) for p in places)):
                     tally[group][0] += 1
                 else:
                     tally[group][2].append("%s %s" % (name, format_frets(places[0]).strip()))
@@ -930,7 +1177,7 @@ def report(lines, list_lines=False):
         fp = first_position(name, pc, k)
         if fp is not None:
             first[1] += 1
-            if fp in have:
+            if holds_form(have, fp):
                 first[0] += 1
             else:
                 first[2].append(name)
@@ -945,7 +1192,8 @@ def report(lines, list_lines=False):
                     orphans.append(name)
     labels = (("textbook", "textbook open chords"),
               ("barre", "E/A-shape barres (major, m, 7, m7)"),
-              ("drop", "jazz drop grips (maj7, 7, m7, 6, m6 on E6 and A5)"))
+              ("drop", "jazz drop grips (maj7, 7, m7, 6, m6 on E6 and A5; a line that is "
+                       "the grip or holds it with strings added)"))
     for group, label in labels:
         have, want, missing = tally[group]
         out.append("%s: %d of %d" % (label, have, want))
@@ -958,11 +1206,15 @@ def report(lines, list_lines=False):
         out.append("  missing: " + ", ".join(family_missing))
     out.append("names with 3 or more lines and no form at frets 5 to 9: %d%s"
                % (len(thin), (" (" + ", ".join(thin) + ")") if thin else ""))
-    out.append("first positions present: %d of %d" % (first[0], first[1]))
+    out.append("first positions present (the form, or a line holding it): %d of %d"
+               % (first[0], first[1]))
     out.append("near-duplicate pairs in a name (one string added or left out): %d"
                % duplicates)
     out.append("octave copies above fret 12 whose low form is missing: %d%s"
                % (len(orphans), (" (" + ", ".join(orphans) + ")") if orphans else ""))
+    out += teacher_figures(by_name, names, playable_shapes)
+    out.append("")
+    out += name_listing(by_name, names)
     if list_lines:
         out.append("")
         out += listing
