@@ -40,7 +40,7 @@ QJsonArray FingersJson(const Frets& frets, const Fingering& hand)
 
 QString GuitarText(const Instrument& guitar)
 {
-    QString text = TuningText(guitar);
+    QString text = TuningText(guitar) + QStringLiteral(" tuning");
     if (guitar.Capo > 0)
         text += QStringLiteral(", capo %1").arg(guitar.Capo);
     return text;
@@ -175,6 +175,26 @@ QString rootName(int pitchClass, Notation notation)
     return InNotation(QString::fromLatin1(n.data(), qsizetype(n.size())), notation);
 }
 
+QJsonObject candidateJson(const ChordCandidate& c, const ChordsArguments& a)
+{
+    QJsonObject o{{QStringLiteral("name"), InNotation(c.Name, a.Notation)},
+                  {QStringLiteral("root"), rootName(c.Root, a.Notation)},
+                  {QStringLiteral("kind"), QString::fromLatin1(KnownKinds[size_t(c.Kind)].Suffix.data(),
+                                                               qsizetype(KnownKinds[size_t(c.Kind)].Suffix.size()))},
+                  {QStringLiteral("bass"), rootName(c.Bass, a.Notation)},
+                  {QStringLiteral("root_in_bass"), c.RootInBass},
+                  {QStringLiteral("left_out"), c.LeftOut}};
+    if (a.Notation != Notation::English)
+        o.insert(QStringLiteral("name_english"), c.Name);
+    if (a.Guitar.Capo > 0) {
+        const ChordName shape = ShapeOf({c.Root, c.Kind, c.RootInBass ? -1 : c.Bass}, a.Guitar.Capo);
+        o.insert(QStringLiteral("shape_name"), InNotation(ChordNameText(shape), a.Notation));
+        if (InNotation(ChordNameText(shape), a.Notation) != ChordNameText(shape))
+            o.insert(QStringLiteral("shape_name_english"), ChordNameText(shape));
+    }
+    return o;
+}
+
 } // namespace
 
 QString ChordsProgram::soundingName(const ChordCandidate& c, const ChordsArguments& a)
@@ -216,22 +236,7 @@ int ChordsProgram::name(const ChordsArguments& a)
     if (a.Json) {
         QJsonArray list;
         for (const ChordCandidate& c : candidates) {
-            QJsonObject o{{QStringLiteral("name"), InNotation(c.Name, a.Notation)},
-                          {QStringLiteral("root"), rootName(c.Root, a.Notation)},
-                          {QStringLiteral("kind"), QString::fromLatin1(KnownKinds[size_t(c.Kind)].Suffix.data(),
-                                                                       qsizetype(KnownKinds[size_t(c.Kind)].Suffix.size()))},
-                          {QStringLiteral("bass"), rootName(c.Bass, a.Notation)},
-                          {QStringLiteral("root_in_bass"), c.RootInBass},
-                          {QStringLiteral("left_out"), c.LeftOut}};
-            if (a.Notation != Notation::English)
-                o.insert(QStringLiteral("name_english"), c.Name);
-            if (guitar.Capo > 0) {
-                const ChordName shape = ShapeOf({c.Root, c.Kind, c.RootInBass ? -1 : c.Bass}, guitar.Capo);
-                o.insert(QStringLiteral("shape_name"), InNotation(ChordNameText(shape), a.Notation));
-                if (InNotation(ChordNameText(shape), a.Notation) != ChordNameText(shape))
-                    o.insert(QStringLiteral("shape_name_english"), ChordNameText(shape));
-            }
-            list.append(o);
+            list.append(candidateJson(c, a));
         }
         QJsonArray lines;
         for (int line : same)
