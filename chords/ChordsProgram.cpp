@@ -88,7 +88,7 @@ int ChordsProgram::printVoicings(const std::vector<int>& lines, const ChordsArgu
     const bool otherGuitar = sounding && a.Guitar != kStandardGuitar;
     const auto soundsAs = [&](const Frets& frets) {
         const std::vector<ChordCandidate> names = NameVoicing(frets, a.Guitar);
-        return names.empty() ? QString() : InNotation(names.front().Name, a.Notation);
+        return names.empty() ? QStringLiteral("no known chord") : InNotation(names.front().Name, a.Notation);
     };
     if (a.Json) {
         QJsonArray voicings;

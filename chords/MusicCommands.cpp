@@ -99,7 +99,10 @@ int ChordsProgram::voicings(const ChordsArguments& a)
     if (!name)
         return fail(kBadInput, QStringLiteral("no chord kind explains the name \"%1\"").arg(a.Operands.front()));
     const Instrument& guitar = a.Guitar;
-    const std::vector<RankedVoicing> found = FindVoicings(name->Root, name->Kind, guitar, a.Max, name->Bass);
+    std::vector<RankedVoicing> found = FindVoicings(name->Root, name->Kind, guitar, 0, name->Bass);
+    const size_t total = found.size();
+    if (a.Max > 0 && found.size() > size_t(a.Max))
+        found.resize(size_t(a.Max));
     const QString english = ChordNameText(*name);
     const QString spelled = InNotation(english, a.Notation);
     const QString shape = InNotation(ChordNameText(ShapeOf(*name, guitar.Capo)), a.Notation);
@@ -125,6 +128,7 @@ int ChordsProgram::voicings(const ChordsArguments& a)
         QJsonObject doc{{QStringLiteral("name"), spelled},
                         {QStringLiteral("tuning"), TuningText(guitar)},
                         {QStringLiteral("capo"), guitar.Capo},
+                        {QStringLiteral("count"), qint64(total)},
                         {QStringLiteral("voicings"), list}};
         if (a.Notation != Notation::English)
             doc.insert(QStringLiteral("name_english"), english);
@@ -136,8 +140,11 @@ int ChordsProgram::voicings(const ChordsArguments& a)
     out_ << spelled;
     if (guitar.Capo > 0)
         out_ << " (" << shape << " shape)";
-    out_ << " in " << GuitarText(guitar) << ": " << found.size() << (found.size() == 1 ? " voicing" : " voicings")
-         << ", easiest first\n";
+    out_ << " in " << GuitarText(guitar) << ": " << total << (total == 1 ? " voicing" : " voicings");
+    if (found.size() < total)
+        out_ << ", the easiest " << found.size() << ":\n";
+    else
+        out_ << ", easiest first\n";
     int rank = 0;
     for (const RankedVoicing& v : found) {
         out_ << QString::number(++rank).rightJustified(4) << "  " << FretsText(v.Frets).leftJustified(18)
