@@ -1,5 +1,7 @@
 // Tunings, note names, the extra chord kinds and the voicing finder: names in
 // other tunings and under a capo, and the ranking a teacher expects.
+#include "catalogue/ChordCatalogue.h"
+#include "catalogue/ChordEntry.h"
 #include "catalogue/ChordNames.h"
 #include "catalogue/Notation.h"
 #include "catalogue/Tunings.h"
@@ -237,6 +239,25 @@ TEST(ChordNames, ExtraKindsAndOtherTunings)
         }
         EXPECT_EQ(names.removeDuplicates(), 0) << c.frets;
     }
+}
+
+TEST(ChordNames, TheExtraKindsLeaveTheCatalogueItsOwnNames)
+{
+    // Every catalogue voicing named first by its own name among the
+    // catalogue's kinds keeps that name first among all the kinds.
+    const QStringList catalogue = ChordCatalogue();
+    int kept = 0;
+    for (int i = 1; i < catalogue.size(); ++i) {
+        const ChordEntry entry = ReadChordEntry(catalogue[i]).value();
+        const auto own = NameFingering(entry.Frets);
+        if (own.empty() || own.front().Name != entry.Name)
+            continue;
+        const auto all = NameVoicing(entry.Frets, kStandardGuitar);
+        ASSERT_FALSE(all.empty());
+        EXPECT_EQ(all.front().Name, entry.Name) << catalogue[i].toStdString();
+        ++kept;
+    }
+    EXPECT_GT(kept, 800);
 }
 
 TEST(VoicingFinder, TheTextbookGripComesFirstInStandardTuning)
