@@ -4,6 +4,7 @@
 #include "media/EMCIDeviceError.h"
 #include "media/MediaSystem.h"
 #include "platform/MessageTimer.h"
+#include "playback/StringPlayer.h"
 #include "playback/StringPlayers.h"
 #include "playback/StrumSequencer.h"
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   # Qt 6 and tests
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libgtest-dev
   # the command-line program's SVG output, and the page check of its PDF sheets
