@@ -10,6 +10,7 @@
 #include "chords/TextDiagram.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/guitarstr.h"
+#include "platform/ProgramLicence.h"
 #include "platform/TerminalText.h"
 #include "search/LookTest.h"
 #include "search/NameTest.h"
@@ -144,7 +145,7 @@ QString ChordsProgram::Help(const QString& command)
 
 QString ChordsProgram::Version()
 {
-    return QStringLiteral("fretlore-chords " FRETLORE_VERSION "\n");
+    return QStringLiteral("fretlore-chords " FRETLORE_VERSION "\n") + QLatin1String(kLicenceNotice);
 }
 
 int ChordsProgram::fail(int code, const QString& message)
