@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "platform/ProgramLicence.h"
+
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QFileInfo>
@@ -35,7 +37,7 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
+                                     QStringLiteral("Shows the version, the copyright and the licence, and exits."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char* name : kQtValueOptions)
@@ -56,7 +58,8 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
         return 0;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+            << kLicenceNotice;
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -11,6 +11,7 @@
 #include "chords/TextDiagram.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/guitarstr.h"
+#include "platform/ProgramLicence.h"
 #include "platform/TerminalText.h"
 #include "search/LookTest.h"
 #include "search/NameTest.h"
@@ -48,7 +49,7 @@ ChordsProgram::ChordsProgram(QTextStream& out, QTextStream& err, QString exeDir)
 
 QString ChordsProgram::Version()
 {
-    return QStringLiteral("fretlore-chords " FRETLORE_VERSION "\n");
+    return QStringLiteral("fretlore-chords " FRETLORE_VERSION "\n") + QLatin1String(kLicenceNotice);
 }
 
 int ChordsProgram::fail(int code, const QString& message)

@@ -29,6 +29,7 @@ public:
 
     // The help of the program (empty command) or of one command.
     static QString Help(const QString& command);
+    // The name and version, then the copyright and the licence.
     static QString Version();
 
 private:

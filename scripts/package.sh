@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package fretlore_<version>_<arch>.deb into BUILD_DIR/packages
-# (default build/packages), shows its control data and checks that its file
-# list is exactly what `cmake --install` puts under /usr.
+# (default build/packages), shows its control data, checks that its file
+# list is exactly what `cmake --install` puts under /usr, and checks it with
+# lintian as a distribution would: any error or warning fails, informational
+# tags are shown.
 # Usage: scripts/package.sh [build-dir]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,4 +27,12 @@ if ! diff -u <(cd "$tree" && find . -mindepth 1 | sed 's|^\./||' | sort) \
   exit 1
 fi
 echo "package: $(dpkg-deb --contents "$deb" | wc -l) entries, the same as the install tree"
+
+# Lintian warns that it runs as root, which is how this script is meant to be
+# run (scripts/setup.sh installs as root); that line is not about the package.
+if ! lintian --display-info --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2); then
+  echo "package: lintian found errors or warnings" >&2
+  exit 1
+fi
+echo "package: lintian: no error, no warning"
 echo "package: $deb"

@@ -28,6 +28,9 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
   # manual pages, the Debian package, and the checks of the installed desktop files
   scdoc dpkg-dev file desktop-file-utils appstream
+  # the package checked as a distribution checks it: Debian's package checker,
+  # the manual page reader, and the reader of the machine-readable copyright file
+  lintian man-db python3-debian
 )
 
 missing=()

@@ -3,7 +3,8 @@
 # again: debootstrap a minimal root, `apt install ./fretlore_*.deb` there
 # (Recommends left out, so the package's own dependencies must suffice),
 # start the installed program against a virtual display of this machine and
-# check its splash, its main window and a strum without an error box, then
+# check its splash, its main window and a strum without an error box (past
+# the notice that the root has no sound device), then
 # `apt remove --autoremove` and check that the root holds the same packages
 # and files as before. Not part of the test suite: it needs root, a Debian
 # mirror and a few minutes.
@@ -72,6 +73,20 @@ if wait_main_window 15; then
   sleep 0.5
   xdotool mousemove $((252 + 439)) $((186 + 96)) click 1
   sleep 2
+  # The root has no sound device: at the first strum the program says so
+  # once, in a box of its own, and plays silently. Its OK button closes it;
+  # the second strum opens the MIDI files with the sound font again, and a
+  # box then is an error.
+  if grep -q "no sound device" "$work/program.log"; then
+    read -r _ x y w h < <(visible_windows "Fretlore PRO" | awk '$2 != 252 || $3 != 186')
+    if [ -n "${h:-}" ]; then
+      xdotool mousemove $((x + w - 52)) $((y + h - 24)) click 1
+      sleep 1
+      pass "no sound device in the root: the program said so in a box"
+      xdotool mousemove $((252 + 439)) $((186 + 96)) click 1
+      sleep 2
+    fi
+  fi
   screenshot "$work/main-window.png"
   [ "$(visible_windows "Fretlore PRO" | wc -l)" = 1 ] && pass "a chord plays without an error box" || fail "an error box came up"
 else
