@@ -404,9 +404,9 @@ int ChordsProgram::sheet(const ChordsArguments& a)
         const auto line = lookup_.Line(n, &error);
         if (!line)
             return fail(kBadInput, error);
-        chords.push_back({lookup_.Entry(*line).Name, lookup_.Entry(*line).Frets});
+        chords.push_back({lookup_.Entry(*line).Name, {lookup_.Entry(*line).Frets, std::nullopt, {}}});
     }
-    const ChordSheet sheet(std::move(chords), DiagramTemplate());
+    const ChordSheet sheet(std::move(chords), DiagramTemplate(), {ChordSheet::Style::Window, false});
     QString error;
     if (!sheet.Save(a.Output, &error))
         return fail(kFailed, error);
