@@ -1,5 +1,8 @@
 #pragma once
 
+#include "catalogue/Instrument.h"
+#include "catalogue/Notation.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,12 +30,28 @@ public:
     QString Output;        // -o / --output
     int String = 0;        // --string N: 1 (E6) to 6 (e1); 0 for the whole chord
 
+    // --tuning T and --capo N (every command): the guitar, standard tuning
+    // without a capo unless given. TuningGiven: --tuning or --capo was given.
+    Instrument Guitar;
+    bool TuningGiven = false;
+    // --notation english|german|latin (every command).
+    fretlore::Notation Notation = fretlore::Notation::English;
+    int Max = 0;           // --max N (voicings): at most N; 0 for all
+    bool Fingers = false;  // --fingers (show, draw, sheet)
+    bool LeftHanded = false;  // --left-handed (show, draw, sheet)
+    QString Style;         // --style window|paper (draw, sheet); empty when not given
+    QString Format;        // --format chordpro|musicxml (export); empty when not given
+
     // Every command, in the order the help lists them.
     static const QStringList& Commands();
     // Whether a command draws pictures (and so needs the font machinery).
     static bool Draws(const QString& command);
+    // Whether a command writes a file named with -o.
+    static bool WritesFile(const QString& command);
 
 private:
+    bool readValue(const QString& option, const QString& value);
+
     QString error_;
 };
 

@@ -61,85 +61,11 @@ QString leftOutTones(const ChordCandidate& c, ToneSet sounded)
     return names.join(QStringLiteral(", "));
 }
 
-const char* const kProgramHelp =
-    "Usage: fretlore-chords COMMAND [OPTIONS] [OPERANDS]\n"
-    "\n"
-    "The chord catalogue of Fretlore PRO at the command line.\n"
-    "\n"
-    "Commands:\n"
-    "  list [PREFIX]          the chord names, or the voicings whose name begins with PREFIX\n"
-    "  show NAME|LINE...      voicings as text diagrams\n"
-    "  find F6 F5 F4 F3 F2 F1 voicings of a look: a fret, x (not played) or ? (any), E6 first\n"
-    "  name F6 F5 F4 F3 F2 F1 names a fingering by the chord kinds' tones\n"
-    "  draw NAME|LINE -o FILE the diagram as the window draws it, as .png or .svg\n"
-    "  sheet \"C Am F G7\" -o FILE  a printable chord sheet, as .pdf, .svg or .png\n"
-    "  play NAME|LINE         strums the voicing; --string N plays one string\n"
-    "\n"
-    "A NAME is written as the catalogue writes it (Am, C#(Db)m7, A#); NAME:N is its\n"
-    "N-th voicing; a LINE is a catalogue line number, 1 to 1008.\n"
-    "\n"
-    "Options: --help (also after a command), --version, --json (list, show, find, name).\n"
-    "Exit status: 0 done, 1 nothing found, 2 bad command line or operand,\n"
-    "3 output not written or no sound.\n";
-
-QString commandHelp(const QString& command)
-{
-    if (command == QLatin1String("list"))
-        return QStringLiteral(
-            "Usage: fretlore-chords list [--json] [PREFIX]\n"
-            "Without PREFIX: every chord name with its number of voicings.\n"
-            "With PREFIX: every voicing whose catalogue line begins with PREFIX, letter case of a to z\n"
-            "ignored, as the search by name tests it (\"C \" finds only the chords named C),\n"
-            "one a line: line number, name, frets (x 3 2 0 1 0). Exit status 1 when none.\n");
-    if (command == QLatin1String("show"))
-        return QStringLiteral(
-            "Usage: fretlore-chords show [--ascii] [--json] NAME|LINE...\n"
-            "Each voicing as a text diagram: six strings by four frets from the position number,\n"
-            "the fret of each string and the note name of each sounded string. A NAME alone shows\n"
-            "all its voicings, NAME:N its N-th. Box-drawing characters on a UTF-8 terminal,\n"
-            "ASCII otherwise or with --ascii.\n");
-    if (command == QLatin1String("find"))
-        return QStringLiteral(
-            "Usage: fretlore-chords find [--json] F6 F5 F4 F3 F2 F1\n"
-            "Every voicing of this look, in catalogue order, as the search by look finds them:\n"
-            "each field a fret number, x for a string not played or ? for any (quote the ?\n"
-            "in a shell). Exit status 1 when none.\n");
-    if (command == QLatin1String("name"))
-        return QStringLiteral(
-            "Usage: fretlore-chords name [--json] F6 F5 F4 F3 F2 F1\n"
-            "Names a fingering (frets 0 to 24 or x, E6 first), in the catalogue or not: every root\n"
-            "and kind whose tones cover the sounded notes and whose defining tones sound, best\n"
-            "first (root in the bass, then fewest left-out tones), with the bass note after a\n"
-            "\"/\" when it is not the root. A fingering no kind explains is said so, with its notes.\n");
-    if (command == QLatin1String("draw"))
-        return QStringLiteral(
-            "Usage: fretlore-chords draw NAME|LINE -o FILE\n"
-            "The voicing's diagram exactly as the window draws it, as PNG, or as SVG when FILE\n"
-            "ends in .svg. A NAME alone means its first voicing.\n");
-    if (command == QLatin1String("sheet"))
-        return QStringLiteral(
-            "Usage: fretlore-chords sheet \"C Am F G7\" -o FILE\n"
-            "A chord sheet for a song: one diagram per chord name in the order given (a name\n"
-            "alone is its first voicing, Am:3 its third), names above, ten to an A4 page;\n"
-            "repeated names appear once. PDF, SVG or PNG by FILE's extension.\n");
-    if (command == QLatin1String("play"))
-        return QStringLiteral(
-            "Usage: fretlore-chords play [--string N] NAME|LINE\n"
-            "Strums the voicing string by string, E6 to e1, as the window's play icon does, and\n"
-            "ends. --string N plays one string: 1 is E6, 6 is e1. Needs a sound device.\n");
-    return QString::fromLatin1(kProgramHelp);
-}
-
 } // namespace
 
 ChordsProgram::ChordsProgram(QTextStream& out, QTextStream& err, QString exeDir)
     : out_(out), err_(err), exeDir_(std::move(exeDir)), lookup_(ChordCatalogue())
 {
-}
-
-QString ChordsProgram::Help(const QString& command)
-{
-    return commandHelp(command);
 }
 
 QString ChordsProgram::Version()
@@ -171,7 +97,8 @@ int ChordsProgram::Run(const ChordsArguments& a)
     const std::pair<const char*, Command> commands[] = {
         {"list", &ChordsProgram::list}, {"show", &ChordsProgram::show},   {"find", &ChordsProgram::find},
         {"name", &ChordsProgram::name}, {"draw", &ChordsProgram::draw},   {"sheet", &ChordsProgram::sheet},
-        {"play", &ChordsProgram::play}};
+        {"play", &ChordsProgram::play}, {"voicings", &ChordsProgram::voicings},
+        {"export", &ChordsProgram::exportFiles}};
     for (const auto& [command, run] : commands)
         if (a.Command == QLatin1String(command))
             return (this->*run)(a);

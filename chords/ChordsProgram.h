@@ -37,6 +37,10 @@ private:
     int draw(const ChordsArguments& a);
     int sheet(const ChordsArguments& a);
     int play(const ChordsArguments& a);
+    // In chords/MusicCommands.cpp: the voicings the fingering model finds.
+    int voicings(const ChordsArguments& a);
+    // The chord files other programs read.
+    int exportFiles(const ChordsArguments& a);
 
     int fail(int code, const QString& message);
     // Voicings as lines of text ("  12  C               x 3 2 0 1 0") or as JSON.
