@@ -116,7 +116,8 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
             }
             marker.Y = y;
             marker.Shown = true;
-            marker.NoteName = NoteName(string, absolute).left(kMaxNoteName);
+            const QString name = NoteName(string, absolute);
+            marker.NoteName = (options.Names == Notation::English ? name : InNotation(name, options.Names)).left(kMaxNoteName);
         }
     }
     if (options.LeftHanded) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Fingering.h"
+#include "catalogue/Notation.h"
 #include "diagram/ToneMarker.h"
 
 #include <QImage>
@@ -32,6 +33,8 @@ struct DiagramOptions {
     // The finger of each fretted tone (from the fingering model) in its disc,
     // and a barre as a bar across its strings.
     bool Fingers = false;
+    // How the markers name the tones (the hover hints): "A#, Bb", "B" or "La#, Sib".
+    Notation Names = Notation::English;
 };
 
 // The blank fretboard picture every drawing starts from: the program's
