@@ -1,6 +1,7 @@
-// fretlore-chords figures: "show Am" from process start to exit (the program
-// run as a user runs it, output thrown away), and "name" of every catalogue
-// voicing in one process through the same command code.
+// fretlore-chords figures: "show Am" and "voicings NAME" in several tunings
+// from process start to exit (the program run as a user runs it, output
+// thrown away), and "name" of every catalogue voicing in one process through
+// the same command code, in standard tuning and in others.
 // Usage: bench_chords [PROGRAM] [RUNS]
 #include "catalogue/ChordCatalogue.h"
 #include "catalogue/ChordEntry.h"
@@ -55,6 +56,55 @@ double runOnce(const char* program, char* const argv[], double* cpuMs)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
 }
 
+// Runs the program `runs` times with `arguments` and prints the figures;
+// false when it did not run.
+bool measureProcess(const QByteArray& program, const QList<QByteArray>& arguments, int runs, const char* target)
+{
+    std::vector<QByteArray> held = {program};
+    held.insert(held.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (QByteArray& a : held)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;
+    for (int i = 0; i < runs; ++i) {
+        double cpu = 0;
+        const double ms = runOnce(program.constData(), argv.data(), &cpu);
+        if (ms < 0) {
+            std::fprintf(stderr, "bench_chords: %s %s did not run\n", program.constData(),
+                         arguments.join(' ').constData());
+            return false;
+        }
+        wallMs.push_back(ms);
+        cpuMs.push_back(cpu);
+    }
+    const QByteArray what = "fretlore-chords " + arguments.join(' ') + ", process start to exit (target < " + target + ")";
+    report(what.constData(), wallMs);
+    report("  processor time of those runs (user + system)", cpuMs);
+    return true;
+}
+
+// "name" of every catalogue voicing's frets with `options`, in one process.
+void measureNames(const std::vector<QStringList>& commands, const QStringList& options, int rounds)
+{
+    std::vector<double> nameMs;
+    for (int r = 0; r < rounds; ++r) {
+        QString text;
+        QTextStream out(&text);
+        QTextStream err(stderr);
+        QElapsedTimer t;
+        t.start();
+        ChordsProgram program(out, err, QString());
+        for (const QStringList& command : commands)
+            program.Run(ChordsArguments(command + options));
+        nameMs.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    const QByteArray what = "name " + options.join(u' ').toUtf8() +
+                            (options.isEmpty() ? "" : " ") + "of all 1008 catalogue voicings in one process (target < 200 ms)";
+    report(what.constData(), nameMs);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -63,23 +113,18 @@ int main(int argc, char* argv[])
     const QByteArray program = argc > 1 ? QByteArray(argv[1]) : QByteArray("build/app/fretlore-chords");
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
 
-    char show[] = "show";
-    char am[] = "Am";
-    char* showArgs[] = {const_cast<char*>(program.constData()), show, am, nullptr};
-    std::vector<double> showMs;
-    std::vector<double> showCpuMs;
-    for (int i = 0; i < runs; ++i) {
-        double cpu = 0;
-        const double ms = runOnce(program.constData(), showArgs, &cpu);
-        if (ms < 0) {
-            std::fprintf(stderr, "bench_chords: %s show Am did not run\n", program.constData());
+    if (!measureProcess(program, {"show", "Am"}, runs, "60 ms"))
+        return 1;
+    const QList<QList<QByteArray>> voicings = {
+        {"voicings", "Am"},
+        {"voicings", "C7", "--tuning", "dadgad"},
+        {"voicings", "Gmaj9", "--tuning", "open-g", "--capo", "3"},
+        {"voicings", "F#m7b5", "--tuning", "C2,G2,D3,G3,B3,D4", "--json"},
+        {"voicings", "E/G#", "--tuning", "half-down"},
+    };
+    for (const QList<QByteArray>& arguments : voicings)
+        if (!measureProcess(program, arguments, runs, "100 ms"))
             return 1;
-        }
-        showMs.push_back(ms);
-        showCpuMs.push_back(cpu);
-    }
-    report("fretlore-chords show Am, process start to exit (target < 60 ms)", showMs);
-    report("  processor time of those runs (user + system)", showCpuMs);
 
     // Every voicing's frets named as the command names them; the text goes nowhere.
     const QStringList catalogue = ChordCatalogue();
@@ -91,18 +136,11 @@ int main(int argc, char* argv[])
             command << (f < 0 ? QStringLiteral("x") : QString::number(f));
         commands.push_back(command);
     }
-    std::vector<double> nameMs;
-    for (int r = 0; r < std::max(3, runs / 4); ++r) {
-        QString text;
-        QTextStream out(&text);
-        QTextStream err(stderr);
-        QElapsedTimer t;
-        t.start();
-        ChordsProgram program(out, err, QString());
-        for (const QStringList& command : commands)
-            program.Run(ChordsArguments(command));
-        nameMs.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    report("name of all 1008 catalogue voicings in one process (target < 200 ms)", nameMs);
+    const int rounds = std::max(3, runs / 4);
+    measureNames(commands, {}, rounds);
+    measureNames(commands, {QStringLiteral("--tuning"), QStringLiteral("drop-d")}, rounds);
+    measureNames(commands, {QStringLiteral("--tuning"), QStringLiteral("open-g"), QStringLiteral("--capo"),
+                            QStringLiteral("2"), QStringLiteral("--notation"), QStringLiteral("german")},
+                 rounds);
     return 0;
 }

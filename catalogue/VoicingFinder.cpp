@@ -67,7 +67,7 @@ std::optional<Candidate> judge(const Frets& frets, const Target& t)
         return std::nullopt;
     Candidate c{{frets, *hand}, bass == t.Root, hand->Cost, strings, position, 0};
     c.InnerMuted = (last - first + 1) - strings;
-    c.Ease += 0.25 * first + 0.75 * (kStringCount - 1 - last) + 1.0 * c.InnerMuted;
+    c.Ease += 0.75 * first + 1.25 * (kStringCount - 1 - last) + 1.5 * c.InnerMuted + 0.25 * std::max(0, position - 1);
     for (const Barre& b : BarresOf(frets, *hand))
         if (b.Finger == 1 && b.HighString - b.LowString >= 3)
             c.Ease += 1.0;

@@ -20,11 +20,34 @@ namespace {
 
 constexpr int kSettleMs = 1000;  // from the device's opening to the strum's start
 
+// The string tones are recorded for standard tuning, E2 to E6 (every
+// string's frets 0 to 24). A pitch of another guitar takes the file of the
+// same pitch, on its own string when that string has it, otherwise on the
+// nearest that does; a pitch outside them the same note an octave in.
+QString fileOfPitch(const QString& exeDir, int string, int pitch)
+{
+    constexpr int kLowest = kStandardTuning[0];
+    constexpr int kHighest = kStandardTuning[kStringCount - 1] + 24;
+    while (pitch < kLowest)
+        pitch += 12;
+    while (pitch > kHighest)
+        pitch -= 12;
+    for (int distance = 0; distance < kStringCount; ++distance)
+        for (int s : {string - distance, string + distance}) {
+            if (s < 0 || s >= kStringCount)
+                continue;
+            const int fret = pitch - kStandardTuning[size_t(s)];
+            if (fret >= 0 && fret <= 24)
+                return StringFileName(exeDir, PlayerNumberOf(s), fret);
+        }
+    return QString();
+}
+
 } // namespace
 
 ChordPlayback::ChordPlayback(QString exeDir) : exeDir_(std::move(exeDir)) {}
 
-bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* error)
+bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* error, const Instrument& guitar)
 {
     std::array<int, 6> played = frets;
     if (string > 0)
@@ -75,6 +98,10 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
         loop.exec();
     }
     PrepareStringPlayers(players, played, exeDir_);
+    if (guitar != kStandardGuitar)
+        for (int s = 0; s < kStringCount; ++s)
+            if (played[size_t(s)] >= 0)
+                players[size_t(s)]->SetFileName(fileOfPitch(exeDir_, s, guitar.Pitch(s, played[size_t(s)])));
     try {
         strum.Start();
     } catch (const EMCIDeviceError& e) {

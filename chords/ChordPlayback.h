@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Instrument.h"
+
 #include <QString>
 
 #include <array>
@@ -18,8 +20,10 @@ public:
     // The whole chord, strummed E6 to e1 (`string` 0), or one string, 1 (E6)
     // to 6 (e1), for one strum step. False, with the reason in `error`,
     // when there is no sound device, no sound font, nothing to play or a
-    // player does not open.
-    bool Play(const std::array<int, 6>& frets, int string, QString* error);
+    // player does not open. On another `guitar` each string sounds as it
+    // is tuned there, frets counted from its capo.
+    bool Play(const std::array<int, 6>& frets, int string, QString* error,
+              const Instrument& guitar = kStandardGuitar);
 
 private:
     QString exeDir_;

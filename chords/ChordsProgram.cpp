@@ -1,13 +1,13 @@
 #include "chords/ChordsProgram.h"
 
 #include "catalogue/ChordCatalogue.h"
-#include "catalogue/FingeringNames.h"
 #include "chords/ChordPlayback.h"
 #include "chords/ChordSheet.h"
 #include "chords/ChordsArguments.h"
 #include "chords/FretFields.h"
 #include "chords/PaperCommands.h"
 #include "chords/PictureFile.h"
+#include "chords/MusicCommands.h"
 #include "chords/TextDiagram.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/guitarstr.h"
@@ -30,37 +30,14 @@ namespace fretlore {
 
 namespace {
 
-QJsonArray fretsJson(const std::array<int, 6>& frets)
-{
-    QJsonArray a;
-    for (int f : frets)
-        a.append(f < 0 ? QJsonValue() : QJsonValue(f));
-    return a;
-}
-
-QJsonArray notesJson(const std::array<int, 6>& frets)
+QJsonArray notesJson(const std::array<int, 6>& frets, Notation notation)
 {
     QJsonArray a;
     for (int s = 0; s < 6; ++s)
-        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(NoteName(s + 1, frets[size_t(s)])));
+        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(InNotation(NoteName(s + 1, frets[size_t(s)]), notation)));
     return a;
 }
 
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-// The names of a root's tones that a candidate leaves out ("G, B").
-QString leftOutTones(const ChordCandidate& c, ToneSet sounded)
-{
-    QStringList names;
-    const ToneSet above = TonesAbove(sounded, ChordRoots[size_t(c.Root)].PitchClass);
-    for (int i = 0; i < 12; ++i)
-        if ((ChordKinds[size_t(c.Kind)].Tones & ~above) & (1u << i))
-            names << latin1(ChordRoots[size_t((ChordRoots[size_t(c.Root)].PitchClass + i) % 12)].Name);
-    return names.join(QStringLiteral(", "));
-}
 
 } // namespace
 
@@ -106,25 +83,36 @@ int ChordsProgram::Run(const ChordsArguments& a)
     return fail(kBadInput, QStringLiteral("unknown command \"%1\" (try --help)").arg(a.Command));
 }
 
-int ChordsProgram::printVoicings(const std::vector<int>& lines, bool json)
+int ChordsProgram::printVoicings(const std::vector<int>& lines, const ChordsArguments& a, bool sounding)
 {
-    if (json) {
+    // In another guitar the lines are named as they sound there.
+    const bool otherGuitar = sounding && a.Guitar != kStandardGuitar;
+    const auto soundsAs = [&](const Frets& frets) {
+        const std::vector<ChordCandidate> names = NameVoicing(frets, a.Guitar);
+        return names.empty() ? QStringLiteral("no known chord") : InNotation(names.front().Name, a.Notation);
+    };
+    if (a.Json) {
         QJsonArray voicings;
         for (int line : lines) {
             const ChordEntry& e = lookup_.Entry(line);
-            voicings.append(QJsonObject{{QStringLiteral("line"), line},
-                                        {QStringLiteral("name"), e.Name},
-                                        {QStringLiteral("frets"), fretsJson(e.Frets)}});
+            QJsonObject o = voicingJson(e, a);
+            o.insert(QStringLiteral("line"), line);
+            if (otherGuitar)
+                o.insert(QStringLiteral("sounds"), soundsAs(e.Frets));
+            voicings.append(o);
         }
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("voicings"), voicings}}).toJson();
     } else {
         for (int line : lines) {
             const ChordEntry& e = lookup_.Entry(line);
-            out_ << QString::number(line).rightJustified(4) << "  " << e.Name.leftJustified(15) << ' '
-                 << FretsText(e.Frets) << '\n';
+            out_ << QString::number(line).rightJustified(4) << "  " << InNotation(e.Name, a.Notation).leftJustified(15)
+                 << ' ' << FretsText(e.Frets);
+            if (otherGuitar)
+                out_ << "  sounds " << soundsAs(e.Frets);
+            out_ << '\n';
         }
     }
-    if (lines.empty() && !json)
+    if (lines.empty() && !a.Json)
         err_ << "No chords matching your requests" << Qt::endl;
     return lines.empty() ? kNothingFound : kDone;
 }
@@ -140,8 +128,10 @@ int ChordsProgram::list(const ChordsArguments& a)
         for (int i = 1; i < catalogue.size(); ++i)
             if (test(catalogue[i]))
                 lines.push_back(i);
-        return printVoicings(lines, a.Json);
+        noteCatalogueTuning(a);
+        return printVoicings(lines, a, false);
     }
+    noteCatalogueTuning(a);
 
     // Names in catalogue order with their counts.
     QStringList names;
@@ -159,14 +149,14 @@ int ChordsProgram::list(const ChordsArguments& a)
     if (a.Json) {
         QJsonArray list;
         for (qsizetype i = 0; i < names.size(); ++i)
-            list.append(QJsonObject{{QStringLiteral("name"), names[i]},
+            list.append(QJsonObject{{QStringLiteral("name"), InNotation(names[i], a.Notation)},
                                     {QStringLiteral("voicings"), counts[i]},
                                     {QStringLiteral("first_line"), firsts[i]}});
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("names"), list}}).toJson();
         return kDone;
     }
     for (qsizetype i = 0; i < names.size(); ++i)
-        out_ << names[i].leftJustified(15) << ' ' << QString::number(counts[i]).rightJustified(2) << '\n';
+        out_ << InNotation(names[i], a.Notation).leftJustified(15) << ' ' << QString::number(counts[i]).rightJustified(2) << '\n';
     return kDone;
 }
 
@@ -182,15 +172,16 @@ int ChordsProgram::show(const ChordsArguments& a)
             return fail(kBadInput, error);
         lines.insert(lines.end(), found->begin(), found->end());
     }
+    noteCatalogueTuning(a);
     if (a.Json) {
         QJsonArray voicings;
         for (int line : lines) {
             const ChordEntry& e = lookup_.Entry(line);
-            voicings.append(QJsonObject{{QStringLiteral("line"), line},
-                                        {QStringLiteral("name"), e.Name},
-                                        {QStringLiteral("frets"), fretsJson(e.Frets)},
-                                        {QStringLiteral("position"), BaseFretOf(e.Frets)},
-                                        {QStringLiteral("notes"), notesJson(e.Frets)}});
+            QJsonObject o = voicingJson(e, a);
+            o.insert(QStringLiteral("line"), line);
+            o.insert(QStringLiteral("position"), BaseFretOf(e.Frets));
+            o.insert(QStringLiteral("notes"), notesJson(e.Frets, a.Notation));
+            voicings.append(o);
         }
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("voicings"), voicings}}).toJson();
         return kDone;
@@ -201,7 +192,8 @@ int ChordsProgram::show(const ChordsArguments& a)
         if (!first)
             out_ << '\n';
         first = false;
-        out_ << e.Name << "  (line " << line << ")\n" << TextDiagram::Draw(e.Frets, ShowOptions(a, e.Frets));
+        out_ << InNotation(e.Name, a.Notation) << "  (line " << line << ")\n"
+             << TextDiagram::Draw(e.Frets, ShowOptions(a, e.Frets));
     }
     return kDone;
 }
@@ -218,74 +210,7 @@ int ChordsProgram::find(const ChordsArguments& a)
     for (int i = 1; i < catalogue.size(); ++i)
         if (test(catalogue[i]))
             lines.push_back(i);
-    return printVoicings(lines, a.Json);
-}
-
-int ChordsProgram::name(const ChordsArguments& a)
-{
-    QString error;
-    const auto frets = FretFields::Fingering(a.Operands, &error);
-    if (!frets)
-        return fail(kBadInput, error);
-    const std::vector<ChordCandidate> candidates = NameFingering(*frets);
-    const ToneSet sounded = SoundedTones(*frets);
-    std::vector<int> same;  // catalogue lines of this very fingering
-    const QStringList& catalogue = lookup_.Catalogue();
-    for (int i = 1; i < catalogue.size(); ++i)
-        if (lookup_.Entry(i).Frets == *frets)
-            same.push_back(i);
-    // Whether a catalogue line's name is among the candidates: a few lines
-    // typed in by hand carry names their tones do not make, and say so.
-    const auto fits = [&](int line) {
-        const auto parts = SplitChordName(lookup_.Entry(line).Name);
-        return parts && std::any_of(candidates.begin(), candidates.end(), [&](const ChordCandidate& c) {
-                   return c.Root == parts->Root && c.Kind == parts->Kind;
-               });
-    };
-
-    if (a.Json) {
-        QJsonArray list;
-        for (const ChordCandidate& c : candidates)
-            list.append(QJsonObject{{QStringLiteral("name"), c.Name},
-                                    {QStringLiteral("root"), latin1(ChordRoots[size_t(c.Root)].Name)},
-                                    {QStringLiteral("kind"), latin1(ChordKinds[size_t(c.Kind)].Suffix)},
-                                    {QStringLiteral("bass"), latin1(ChordRoots[size_t(c.Bass)].Name)},
-                                    {QStringLiteral("root_in_bass"), c.RootInBass},
-                                    {QStringLiteral("left_out"), c.LeftOut}});
-        QJsonArray lines;
-        for (int line : same)
-            lines.append(QJsonObject{{QStringLiteral("line"), line},
-                                     {QStringLiteral("name"), lookup_.Entry(line).Name},
-                                     {QStringLiteral("tones_fit_name"), fits(line)}});
-        out_ << QJsonDocument(QJsonObject{{QStringLiteral("frets"), fretsJson(*frets)},
-                                          {QStringLiteral("notes"), notesJson(*frets)},
-                                          {QStringLiteral("candidates"), list},
-                                          {QStringLiteral("catalogue"), lines}})
-                    .toJson();
-        return kDone;
-    }
-
-    out_ << FretsText(*frets) << ": ";
-    if (candidates.empty()) {
-        QStringList notes;
-        for (int s = 0; s < 6; ++s)
-            if ((*frets)[size_t(s)] >= 0)
-                notes << NoteName(s + 1, (*frets)[size_t(s)]);
-        out_ << (notes.isEmpty() ? QStringLiteral("no string sounds") + u'\n'
-                                 : QStringLiteral("no chord kind explains these notes: ") + notes.join(QStringLiteral("; ")) + u'\n');
-    } else {
-        out_ << candidates.front().Name << '\n';
-        for (const ChordCandidate& c : candidates) {
-            out_ << "  " << c.Name;
-            if (c.LeftOut > 0)
-                out_ << QString(std::max(1, 21 - int(c.Name.size())), u' ') << "leaves out " << leftOutTones(c, sounded);
-            out_ << '\n';
-        }
-    }
-    for (int line : same)
-        out_ << "  catalogue line " << line << ": " << lookup_.Entry(line).Name
-             << (fits(line) ? "" : " (its tones do not make that chord)") << '\n';
-    return kDone;
+    return printVoicings(lines, a, true);
 }
 
 int ChordsProgram::play(const ChordsArguments& a)
@@ -297,7 +222,7 @@ int ChordsProgram::play(const ChordsArguments& a)
     if (!line)
         return fail(kBadInput, error);
     ChordPlayback playback(exeDir_);
-    if (!playback.Play(lookup_.Entry(*line).Frets, a.String, &error))
+    if (!playback.Play(lookup_.Entry(*line).Frets, a.String, &error, a.Guitar))
         return fail(kFailed, error);
     return kDone;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "catalogue/FingeringNames.h"
 #include "chords/VoicingLookup.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QTextStream>
 
@@ -42,9 +44,19 @@ private:
     // The chord files other programs read.
     int exportFiles(const ChordsArguments& a);
 
+    // A candidate's name in the notation; with a capo, "Am shape, sounds Bm".
+    static QString soundingName(const ChordCandidate& c, const ChordsArguments& a);
+
     int fail(int code, const QString& message);
-    // Voicings as lines of text ("  12  C               x 3 2 0 1 0") or as JSON.
-    int printVoicings(const std::vector<int>& lines, bool json);
+    // Voicings as lines of text ("  12  C               x 3 2 0 1 0") or as
+    // JSON; `sounding`: named also as they sound on the guitar asked for.
+    int printVoicings(const std::vector<int>& lines, const ChordsArguments& a, bool sounding);
+    // A catalogue line's JSON fields: name (in the notation, and in English
+    // under "name_english" when they differ), frets, fingers and cost.
+    static QJsonObject voicingJson(const ChordEntry& entry, const ChordsArguments& a);
+    // Says on err_ that the catalogue's lines stay in standard tuning when
+    // another tuning or a capo is asked for.
+    void noteCatalogueTuning(const ChordsArguments& a);
 
     QTextStream& out_;
     QTextStream& err_;

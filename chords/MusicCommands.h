@@ -20,7 +20,7 @@ QString FingersText(const Frets& frets, const Fingering& hand);
 QJsonArray FretsJson(const Frets& frets);  // null for a muted string
 QJsonArray FingersJson(const Frets& frets, const Fingering& hand);
 
-// "drop-d" or "D2 A2 D3 G3 B3 E4", with ", capo 2" when there is a capo.
+// "drop-d tuning" or "D2 A2 D3 G3 B3 E4 tuning", with ", capo 2" when there is a capo.
 QString GuitarText(const Instrument& guitar);
 
 // The shape's name under a capo: the sounding chord moved down by the capo.

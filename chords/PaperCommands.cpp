@@ -152,8 +152,7 @@ int ChordsProgram::draw(const ChordsArguments& a)
     const auto line = lookup_.Line(a.Operands.front(), &error);
     if (!line)
         return fail(kBadInput, error);
-    if (a.TuningGiven && a.Guitar != kStandardGuitar)
-        err_ << "fretlore-chords: catalogue lines are drawn in standard tuning without a capo" << Qt::endl;
+    noteCatalogueTuning(a);
     const ChordEntry& entry = lookup_.Entry(*line);
     const std::optional<Fingering> hand = a.Fingers ? BestFingering(entry.Frets) : std::nullopt;
 

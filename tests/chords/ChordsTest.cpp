@@ -218,6 +218,50 @@ private slots:
             QCOMPARE(text.count(u'>' + name.section(u':', 0, 0) + u'<'), 1);
     }
 
+    void tuningCapoAndNotationFollowTheGuitar()
+    {
+        // A shape under a capo has two names; JSON carries both, the hand and its cost.
+        const Run capo = chords({"name", "--capo", "2", "x", "0", "2", "2", "1", "0"});
+        QVERIFY(capo.out.startsWith("x 0 2 2 1 0 in standard tuning, capo 2: Am shape, sounds Bm\n"));
+        const QJsonObject named = QJsonDocument::fromJson(
+            chords({"name", "--json", "--capo", "2", "--notation", "german", "x", "0", "2", "2", "1", "0"}).out).object();
+        const QJsonObject best = named.value("candidates").toArray().first().toObject();
+        QCOMPARE(best.value("name").toString(), QStringLiteral("Hm"));
+        QCOMPARE(best.value("name_english").toString(), QStringLiteral("Bm"));
+        QCOMPARE(best.value("shape_name").toString(), QStringLiteral("Am"));
+        QCOMPARE(named.value("fingers").toArray(), QJsonArray({QJsonValue(), 0, 2, 3, 1, 0}));
+        QVERIFY(named.value("cost").isDouble());
+        QVERIFY(chords({"name", "--tuning", "drop-d", "0", "0", "0", "x", "x", "x"}).out.startsWith(
+            "0 0 0 x x x in drop-d tuning: D5\n"));
+
+        // The easiest Am is the open grip, marked as the catalogue's own line.
+        const QJsonObject am = QJsonDocument::fromJson(chords({"voicings", "--json", "--max", "1", "Am"}).out).object();
+        const QJsonArray found = am.value("voicings").toArray();
+        QCOMPARE(found.size(), 1);
+        const QJsonObject open = found.first().toObject();
+        QCOMPARE(open.value("frets").toArray(), QJsonArray({QJsonValue(), 0, 2, 2, 1, 0}));
+        QCOMPARE(open.value("fingers").toArray(), QJsonArray({QJsonValue(), 0, 2, 3, 1, 0}));
+        const int line = open.value("catalogue_line").toInt();
+        QVERIFY(catalogue_.value(line).startsWith(QLatin1String("Am ")));
+        const Run dadgad = chords({"voicings", "--tuning", "DADGAD", "--max", "2", "Dsus4"});
+        QCOMPARE(dadgad.code, 0);
+        QVERIFY(dadgad.out.contains(" voicings, the easiest 2:\n"));
+        QVERIFY(dadgad.out.startsWith("Dsus4 in dadgad tuning: "));
+        QCOMPARE(dadgad.out.count('\n'), 3);
+
+        // The catalogue's lines stay as they are, and the program says so once.
+        const Run list = chords({"list", "--tuning", "open-g"});
+        QCOMPARE(list.out, chords({"list"}).out);
+        QVERIFY(list.err.contains("standard tuning") && list.err.count('\n') == 1);
+        const QJsonObject shown =
+            QJsonDocument::fromJson(chords({"show", "--json", "--notation", "latin", "Bm:1"}).out).object();
+        const QJsonObject bm = shown.value("voicings").toArray().first().toObject();
+        QCOMPARE(bm.value("name").toString(), QStringLiteral("Sim"));
+        QCOMPARE(bm.value("name_english").toString(), QStringLiteral("Bm"));
+        QVERIFY(bm.value("fingers").isArray() && bm.value("cost").isDouble());
+        QVERIFY(chords({"find", "--capo", "2", "x", "0", "2", "2", "1", "0"}).out.contains("sounds Bm\n"));
+    }
+
     void badInputGetsOneLineAndAnExitCode()
     {
         QTemporaryDir dir;
@@ -254,6 +298,14 @@ private slots:
             {{"play", "--string", "7", "Am"}, 2},
             {{"play", "Xm"}, 2},
             {{"play", "Am"}, 3},
+            {{"name", "--tuning", "drop-q", "0", "0", "0", "x", "x", "x"}, 2},
+            {{"voicings", "C", "--tuning", "D2,A2,D3,G3,B3"}, 2},
+            {{"find", "--tuning", "DADGADE", "0", "0", "0", "x", "x", "x"}, 2},
+            {{"voicings", "Am", "--capo", "13"}, 2},
+            {{"voicings", "Xy"}, 2},
+            {{"voicings", "Am", "--notation", "klingon"}, 2},
+            {{"voicings", "Am", "--max", "0"}, 2},
+            {{"list", "--max", "3"}, 2},
         };
         for (const auto& [arguments, code] : cases) {
             const Run r = chords(arguments, noSound);
@@ -266,7 +318,7 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.png")});
         QCOMPARE(chords({"--version"}).out, QByteArray("fretlore-chords " FRETLORE_VERSION "\n"));
-        for (const QString command : {"list", "show", "find", "name", "draw", "sheet", "play"}) {
+        for (const QString command : {"list", "show", "find", "name", "voicings", "draw", "sheet", "play"}) {
             const Run help = chords({command, QStringLiteral("--help")});
             QCOMPARE(help.code, 0);
             QVERIFY(help.out.startsWith("Usage: fretlore-chords " + command.toUtf8()));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # fretlore-chords play through a sound server whose output is recorded, with
 # no display: line 1 (C major) strums its six strings at their pitches, 800 ms
-# apart, and the program ends by itself; --string plays one string and ends.
+# apart, and the program ends by itself, in standard tuning and in open E with
+# a capo; --string plays one string and ends.
 # Usage: play_test.sh PROGRAM ANALYZER (ANALYZER "-": the sound is not
 # analysed, as in the sanitizer build, whose synthesizer falls behind real time)
 set -uo pipefail
@@ -22,7 +23,8 @@ unset DISPLAY WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work HOME=$work
 null_sink_start && pulse=1 || { echo "skip: no sound server (pulseaudio) to record the strum"; exit 0; }
 
-# One take: record while `play 1` strums, then analyse the recording. A busy
+# One take: record while `play 1 OPTIONS` strums, then analyse the recording
+# for the pitches in `expected` (six MIDI notes). A busy
 # machine can make the sound server drop or delay recorded samples, so the
 # strum is taken up to three times and must sound right in one of them.
 take() {
@@ -31,7 +33,7 @@ take() {
   sleep 0.3
   local start code took
   start=$(date +%s%N)
-  "$program" play 1 > "$work/out" 2>&1
+  "$program" play 1 "$@" > "$work/out" 2>&1
   code=$?
   took=$(( ($(date +%s%N) - start) / 1000000 ))
   sleep 1.5  # the recorder hands on what it holds
@@ -41,21 +43,26 @@ take() {
   fi
   pass "play 1 ended by itself after $took ms, silently on the terminal"
   [ "$analyzer" = - ] && return 0
-  "$analyzer" "$work/strum.raw" 40 48 52 55 60 64
+  "$analyzer" "$work/strum.raw" $expected
 }
-if [ "$analyzer" = - ]; then
-  take
-  echo "skip: the recorded strum is not analysed in this build"
-else
-  heard=0
+strum() {
+  if [ "$analyzer" = - ]; then
+    take "$@"
+    echo "skip: the recorded strum is not analysed in this build"
+    return
+  fi
+  local heard=0 attempt result
   for attempt in 1 2 3; do
-    take; result=$?
+    take "$@"; result=$?
     [ $result -eq 0 ] && { heard=1; break; }
     [ $result -eq 2 ] && break
   done
-  [ $heard -eq 1 ] && pass "six strings heard at their pitches, 800 ms apart" \
-    || fail "the strum did not sound right"
-fi
+  [ $heard -eq 1 ] && pass "six strings heard at their pitches, 800 ms apart (${*:-standard tuning})" \
+    || fail "the strum did not sound right (${*:-standard tuning})"
+}
+expected="40 48 52 55 60 64" strum
+# Open E (E2 B2 E3 G#3 B3 E4) with a capo at 1: the same frets sound F C# F A C# F.
+expected="41 51 55 57 61 65" strum --tuning open-e --capo 1
 
 start=$(date +%s%N)
 "$program" play --string 2 Am > "$work/out" 2>&1
