@@ -3,6 +3,7 @@
 #include "app/ColumnHeads.h"
 #include "app/MainUnit.h"
 #include "catalogue/ChordCatalogue.h"
+#include "catalogue/Instrument.h"
 #include "controls/ImageControl.h"
 #include "controls/LabelControl.h"
 #include "controls/ListBoxControl.h"
@@ -19,6 +20,8 @@
 #include "platform/MessageTimer.h"
 #include "platform/TColor.h"
 #include "playback/StringPlayer.h"
+#include "playback/StringPlayers.h"
+#include "playback/StrumSequencer.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
 
@@ -223,9 +226,9 @@ void createSearches(TForm1& form)
 
     TFlatEdit** const edits[6] = {&form.Estr6, &form.Estr5, &form.Estr4, &form.Estr3, &form.Estr2, &form.Estr1};
     const char* const strings[6] = {"E6", "A5", "D4", "G3", "B2", "e1"};
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kStringCount; ++k) {  // string k, E6 leftmost
         TFlatEdit* edit = CreateFretEdit(&form, 25 + 48 * k, 184);
-        edit->setObjectName(QStringLiteral("Estr%1").arg(6 - k));
+        edit->setObjectName(FretEditName(k));
         edit->setToolTip(QString::fromLatin1(kFretHint).arg(QLatin1String(strings[k])));
         *edits[k] = edit;
     }
@@ -234,15 +237,13 @@ void createSearches(TForm1& form)
 // The six string players, the strum's timer, the hint and the click sound.
 void createUnseenControls(TForm1& form, MediaSystem* media)
 {
-    // The six hidden players, S6 created first; player n sounds on the device's slot n - 1.
-    MidiDevice* midi = media ? &media->Midi() : nullptr;
-    StringPlayer** const players[6] = {&form.S6, &form.S5, &form.S4, &form.S3, &form.S2, &form.S1};
-    for (int k = 0; k < 6; ++k) {
-        const int n = 6 - k;
-        *players[k] = new StringPlayer(&form, QStringLiteral("S%1").arg(n), midi, n - 1);
-    }
+    // The six hidden players, S6 created first.
+    const StringPlayerSet players = CreateStringPlayers(&form, media ? &media->Midi() : nullptr);
+    StringPlayer** const fields[6] = {&form.S1, &form.S2, &form.S3, &form.S4, &form.S5, &form.S6};
+    for (int string = 0; string < kStringCount; ++string)
+        *fields[string] = players[size_t(string)];
 
-    form.Timer1 = new MessageTimer(&form, 600, false);
+    form.Timer1 = new MessageTimer(&form, StrumSequencer::kFirstStepMs, false);
     form.Timer1->setObjectName(QStringLiteral("Timer1"));
 
     form.FlatHint1 = new TFlatHint(&form);
@@ -256,6 +257,11 @@ void createUnseenControls(TForm1& form, MediaSystem* media)
 }
 
 } // namespace
+
+QString FretEditName(int string)
+{
+    return QStringLiteral("Estr%1").arg(FretEditNumberOf(string));
+}
 
 void CreateMainControls(TForm1& form, MediaSystem* media)
 {

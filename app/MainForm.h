@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace fretlore {
 
 class MediaSystem;
@@ -11,5 +13,8 @@ class TForm1;
 // players their device and the click sound its output; without it both stay
 // silent. Run once, by the window's constructor.
 void CreateMainControls(TForm1& form, MediaSystem* media);
+
+// The composed name of a string's fret edit (string 0 = E6): "Estr6" to "Estr1".
+QString FretEditName(int string);
 
 } // namespace fretlore

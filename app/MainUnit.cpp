@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "catalogue/ChordEntry.h"
+#include "catalogue/Instrument.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/ToneHover.h"
 
@@ -113,8 +114,8 @@ void TForm1::connectHandlers()
     Edit1->installEventFilter(this);
     Edit1->lineEdit()->installEventFilter(this);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
-    for (int k = 1; k <= 6; ++k) {
-        TFlatEdit* edit = FretEdit(k);
+    for (int string = 0; string < kStringCount; ++string) {
+        TFlatEdit* edit = FretEdit(string);
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { Estr6Change(edit); });
         edit->installEventFilter(this);
     }
@@ -134,17 +135,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-TFlatEdit* TForm1::FretEdit(int k) const
+TFlatEdit* TForm1::FretEdit(int string) const
 {
-    return findChild<TFlatEdit*>(QStringLiteral("Estr%1").arg(k), Qt::FindDirectChildrenOnly);
+    return findChild<TFlatEdit*>(FretEditName(string), Qt::FindDirectChildrenOnly);
 }
 
 StringPlayerSet TForm1::Players() const
 {
-    StringPlayerSet players{};
-    for (int n = 1; n <= 6; ++n)
-        players[size_t(n - 1)] = findChild<StringPlayer*>(QStringLiteral("S%1").arg(n), Qt::FindDirectChildrenOnly);
-    return players;
+    return FindStringPlayers(this);
 }
 
 int TForm1::StrumStep() const
@@ -287,8 +285,8 @@ void TForm1::BitBtn1Click(QObject*)
 void TForm1::Estr6Change(QObject*)
 {
     bool filled = true;
-    for (int k = 1; k <= 6; ++k)
-        filled = filled && !FretEdit(k)->text().isEmpty();
+    for (int string = 0; string < kStringCount; ++string)
+        filled = filled && !FretEdit(string)->text().isEmpty();
     BitBtn2->setEnabled(filled);
 }
 
@@ -303,12 +301,13 @@ void TForm1::BitBtn2Click(QObject*)
     Sound1->Play();
     FlatProgressBar1->show();
     FretTexts frets;  // E6 first
-    for (int k = 1; k <= 6; ++k) {
-        TFlatEdit* edit = FretEdit(k);
+    for (int k = 1; k <= 6; ++k) {  // Estr1 to Estr6
+        const int string = StringOfFretEdit(k);
+        TFlatEdit* edit = FretEdit(string);
         const QString padded = PaddedFretText(edit->text());
         if (padded != edit->text())
             edit->setText(padded);  // shown padded; runs Estr6Change
-        frets[size_t(6 - k)] = padded;
+        frets[size_t(string)] = padded;
     }
     RunSearchSweep(LookTest(frets));
 }

@@ -159,8 +159,8 @@ private:
 
     void connectHandlers();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The fret edit of string k (1 = e1 ... 6 = E6), found by its composed name "Estr" k.
-    TFlatEdit* FretEdit(int k) const;
+    // The fret edit of a string (0 = E6), found by its composed name "Estr6" to "Estr1".
+    TFlatEdit* FretEdit(int string) const;
     // The first time a tone or a strum plays without a sound device: says so
     // in the error report, once; the program plays on silently.
     void TellNoSoundDevice();

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "catalogue/CatalogueLine.h"
+
 #include <QStringList>
 
 namespace fretlore {
 
 // Number of catalogue lines, the empty line 0 included.
 inline constexpr int kCatalogueLines = 1009;
-// Width of every voicing line: a 16-character name field and six 2-character fret fields.
-inline constexpr int kCatalogueLineWidth = 28;
 
 // The chord catalogue: the items of the chord navigator, in order. Line 0 is
 // empty and means "no chord"; lines 1 to 1008 are voicings, 28 characters each.

@@ -1,5 +1,7 @@
 #include "catalogue/ChordKinds.h"
 
+#include "catalogue/Instrument.h"
+
 #include <initializer_list>
 
 namespace fretlore {
@@ -74,9 +76,9 @@ QString ChordNameFor(int root, int kind)
 ToneSet SoundedTones(const std::array<int, 6>& frets)
 {
     ToneSet set = 0;
-    for (size_t s = 0; s < 6; ++s)
-        if (frets[s] >= 0)
-            set = ToneSet(set | (1u << ((kOpenStringPitch[s] + frets[s]) % 12)));
+    for (int s = 0; s < kStringCount; ++s)
+        if (frets[size_t(s)] >= 0)
+            set = ToneSet(set | (1u << kStandardGuitar.PitchClass(s, frets[size_t(s)])));
     return set;
 }
 

@@ -32,9 +32,6 @@ extern const std::array<ChordRoot, 12> ChordRoots;
 // The twenty kinds in the order a root's names appear in the catalogue.
 extern const std::array<ChordKind, 20> ChordKinds;
 
-// MIDI pitch of each open string in standard tuning, E6 first.
-inline constexpr std::array<int, 6> kOpenStringPitch = {40, 45, 50, 55, 59, 64};
-
 // The root and kind of a catalogue name ("A#m7" is root 10, kind "m7"), or
 // nothing when the name is no root followed by a kind's suffix.
 struct ChordNameParts {
@@ -46,7 +43,8 @@ std::optional<ChordNameParts> SplitChordName(QStringView name);
 // The name the catalogue writes for a root and kind.
 QString ChordNameFor(int root, int kind);
 
-// The pitch classes of a voicing's sounded strings (frets 0 and up).
+// The pitch classes of a voicing's sounded strings (frets 0 and up) on the
+// standard guitar.
 ToneSet SoundedTones(const std::array<int, 6>& frets);
 
 // A tone set moved up so that `root` becomes interval 0.

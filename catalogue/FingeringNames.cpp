@@ -1,5 +1,7 @@
 #include "catalogue/FingeringNames.h"
 
+#include "catalogue/Instrument.h"
+
 #include <algorithm>
 #include <bit>
 #include <tuple>
@@ -9,10 +11,10 @@ namespace fretlore {
 int BassPitchClass(const std::array<int, 6>& frets)
 {
     int lowest = -1;
-    for (size_t s = 0; s < 6; ++s) {
-        if (frets[s] < 0)
+    for (int s = 0; s < kStringCount; ++s) {
+        if (frets[size_t(s)] < 0)
             continue;
-        const int pitch = kOpenStringPitch[s] + frets[s];
+        const int pitch = kStandardGuitar.Pitch(s, frets[size_t(s)]);
         if (lowest < 0 || pitch < lowest)
             lowest = pitch;
     }

@@ -37,6 +37,11 @@ struct Instrument {
 // A guitar in standard tuning without a capo: the catalogue's guitar.
 inline constexpr Instrument kStandardGuitar{};
 
+// The string number 1 to 6 of the catalogue's columns, the note-name table's
+// columns and the diagram's rows, top to bottom: 1 is the lowest string.
+constexpr int ColumnNumberOf(int string) { return string + 1; }
+constexpr int StringOfColumn(int column) { return column - 1; }
+
 // The window's string players S1 to S6: S1 plays the lowest string.
 constexpr int PlayerNumberOf(int string) { return string + 1; }
 constexpr int StringOfPlayer(int player) { return player - 1; }

@@ -1,5 +1,6 @@
 #include "chords/ChordPlayback.h"
 
+#include "catalogue/Instrument.h"
 #include "media/EMCIDeviceError.h"
 #include "media/MediaSystem.h"
 #include "platform/MessageTimer.h"
@@ -51,9 +52,9 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
 {
     std::array<int, 6> played = frets;
     if (string > 0)
-        for (int s = 1; s <= 6; ++s)
-            if (s != string)
-                played[size_t(s - 1)] = -1;
+        for (int s = 0; s < kStringCount; ++s)
+            if (s != StringOfColumn(string))
+                played[size_t(s)] = -1;
     if (std::all_of(played.begin(), played.end(), [](int f) { return f < 0; })) {
         *error = string > 0 ? QStringLiteral("string %1 is not played in this voicing").arg(string)
                             : QStringLiteral("no string is played in this voicing");
@@ -76,11 +77,10 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
         return false;
     }
 
+    // The window's players and strum, on a timer set as the window's.
     QObject owner;
-    StringPlayerSet players{};
-    for (int n = 1; n <= 6; ++n)
-        players[size_t(n - 1)] = new StringPlayer(&owner, QStringLiteral("S%1").arg(n), &media.Midi(), n - 1);
-    MessageTimer timer(&owner, 600, false);  // the window's strum timer: 600 ms to the first string
+    const StringPlayerSet players = CreateStringPlayers(&owner, &media.Midi());
+    MessageTimer timer(&owner, StrumSequencer::kFirstStepMs, false);
     QEventLoop loop;
     StrumSequencer strum(players, &timer, [&] {
         timer.SetEnabled(false);

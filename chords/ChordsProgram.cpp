@@ -1,6 +1,7 @@
 #include "chords/ChordsProgram.h"
 
 #include "catalogue/ChordCatalogue.h"
+#include "catalogue/Instrument.h"
 #include "chords/ChordPlayback.h"
 #include "chords/ChordSheet.h"
 #include "chords/ChordsArguments.h"
@@ -34,7 +35,7 @@ QJsonArray notesJson(const std::array<int, 6>& frets, Notation notation)
 {
     QJsonArray a;
     for (int s = 0; s < 6; ++s)
-        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(InNotation(NoteName(s + 1, frets[size_t(s)]), notation)));
+        a.append(frets[size_t(s)] < 0 ? QJsonValue() : QJsonValue(InNotation(NoteName(ColumnNumberOf(s), frets[size_t(s)]), notation)));
     return a;
 }
 

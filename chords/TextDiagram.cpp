@@ -1,5 +1,6 @@
 #include "chords/TextDiagram.h"
 
+#include "catalogue/Instrument.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/guitarstr.h"
 
@@ -108,7 +109,7 @@ QString TextDiagram::Draw(const std::array<int, 6>& frets, const Options& o)
     for (size_t s = 0; s < 6; ++s) {
         const int f = frets[s];
         fretTexts[s] = f < 0 ? QStringLiteral("x") : QString::number(f);
-        notes[s] = o.Notes ? (*o.Notes)[s] : f < 0 ? QString() : NoteName(int(s) + 1, f);
+        notes[s] = o.Notes ? (*o.Notes)[s] : f < 0 ? QString() : NoteName(ColumnNumberOf(int(s)), f);
     }
     lines << cells(l, o.StringNames) << cells(l, fretTexts) << cells(l, notes);
     return lines.join(u'\n') + u'\n';

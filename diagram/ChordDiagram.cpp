@@ -1,5 +1,6 @@
 #include "diagram/ChordDiagram.h"
 
+#include "catalogue/Instrument.h"
 #include "diagram/guitarstr.h"
 #include "platform/FontSubstitutes.h"
 #include "resources/PicturePaths.h"
@@ -50,8 +51,8 @@ void barreBar(QPainter& p, const Barre& barre, int baseFret)
 {
     constexpr int kBarWidth = 8;
     const int x = ToneX(barre.Fret - baseFret + 1);
-    const int top = RowY(barre.LowString + 1);
-    const int bottom = RowY(barre.HighString + 1);
+    const int top = RowY(ColumnNumberOf(barre.LowString));
+    const int bottom = RowY(ColumnNumberOf(barre.HighString));
     p.setBrush(QColor(0, 255, 0));
     p.drawRect(QRect(x - kBarWidth / 2, top, kBarWidth, bottom - top));
 }
@@ -98,10 +99,10 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
         if (hand)
             for (const Barre& barre : BarresOf(frets, *hand))
                 barreBar(p, barre, baseFret);
-        for (int string = 1; string <= 6; ++string) {
-            ToneMarker& marker = markers[size_t(string - 1)];
-            const int absolute = frets[size_t(string - 1)];
-            const int y = RowY(string);
+        for (int string = 0; string < kStringCount; ++string) {
+            ToneMarker& marker = markers[size_t(string)];
+            const int absolute = frets[size_t(string)];
+            const int y = RowY(ColumnNumberOf(string));
             if (absolute > 0) {
                 const int x = ToneX(absolute - baseFret + 1);
                 disc(p, x, y, kToneDiameter, lime);
@@ -116,7 +117,7 @@ int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarke
             }
             marker.Y = y;
             marker.Shown = true;
-            const QString name = NoteName(string, absolute);
+            const QString name = NoteName(ColumnNumberOf(string), absolute);
             marker.NoteName = (options.Names == Notation::English ? name : InNotation(name, options.Names)).left(kMaxNoteName);
         }
     }

@@ -1,5 +1,7 @@
 #include "diagram/guitarstr.h"
 
+#include "catalogue/Instrument.h"
+
 namespace fretlore {
 
 const std::array<NoteNameColumn, 6> NoteNameTable = {{
@@ -43,9 +45,10 @@ const std::array<NoteNameColumn, 6> NoteNameTable = {{
 
 QString NoteName(int column, int fret)
 {
-    if (column < 1 || column > 6 || fret < 0 || fret >= kNoteNameFrets)
+    const int string = StringOfColumn(column);
+    if (string < 0 || string >= kStringCount || fret < 0 || fret >= kNoteNameFrets)
         return QString();
-    const std::string_view name = NoteNameTable[column - 1][fret];
+    const std::string_view name = NoteNameTable[size_t(string)][size_t(fret)];
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 

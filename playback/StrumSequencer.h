@@ -15,6 +15,7 @@ class MessageTimer;
 // `showAgain` (the list-click), which stops the timer and closes the players.
 class StrumSequencer {
 public:
+    static constexpr int kFirstStepMs = 600;  // the timer's interval until its first tick
     static constexpr int kStepMs = 800;
     static constexpr int kSkipMs = 1;
     static constexpr int kDone = 7;

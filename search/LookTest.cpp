@@ -1,5 +1,6 @@
 #include "search/LookTest.h"
 
+#include "catalogue/CatalogueLine.h"
 #include "search/AsciiUpper.h"
 
 namespace fretlore {
@@ -21,12 +22,12 @@ LookTest::LookTest(const FretTexts& frets)
 
 bool LookTest::operator()(QStringView line) const
 {
-    for (int column = 0; column < 6; ++column) {
-        if (anyFret_[column])
+    for (int string = 0; string < kStringCount; ++string) {
+        if (anyFret_[size_t(string)])
             continue;
         // The field as the line has it: two characters, fewer where a short line ends.
-        const QStringView field = line.mid(FieldStart(column), 2);
-        const QString& want = upper_[column];
+        const QStringView field = line.mid(FretFieldStart(string), kFretFieldWidth);
+        const QString& want = upper_[size_t(string)];
         if (field.size() != want.size())
             return false;
         for (qsizetype i = 0; i < want.size(); ++i)

@@ -17,8 +17,9 @@ QString PaddedFretText(const QString& text);
 
 // The search by look's line test. For each string, the (padded) edit text is
 // compared as text with the line's two-character fret field of that string
-// (characters 17-18 for E6 up to 27-28 for e1), letter case of a to z ignored;
-// whole strings, so the lengths must agree too. "? " agrees with any field.
+// (characters 17-18 for E6 up to 27-28 for e1, as catalogue/CatalogueLine.h
+// lays a line out), letter case of a to z ignored; whole strings, so the
+// lengths must agree too. "? " agrees with any field.
 // Fields are not read as numbers: "03" agrees with no field, "1 " not with
 // "13", and an irregular field such as "x6" only with "x6", "X6" or "? ".
 // An empty text agrees with no field of a catalogue line.
@@ -27,9 +28,6 @@ public:
     explicit LookTest(const FretTexts& frets);
 
     bool operator()(QStringView line) const;
-
-    // Where string `column`'s field starts in a line (0-based; column 0 is E6).
-    static constexpr qsizetype FieldStart(int column) { return 16 + 2 * column; }
 
 private:
     FretTexts upper_;                 // the edit texts, a to z upper-cased

@@ -97,3 +97,22 @@ TEST(ReadingRule, AnyTextGivesAReadingOrAClearError)
     EXPECT_EQ(entry->Name, QString(15, QChar(u'9')));
     EXPECT_EQ(entry->Frets, (Frets{99, 99, 99, 99, 99, 99}));
 }
+
+TEST(CatalogueLine, FieldPositionsAndTheReadingOfOneField)
+{
+    const QString line = QStringLiteral("A#              6 8 8 7 6 x6");  // line 842
+    ASSERT_EQ(line.size(), kCatalogueLineWidth);
+    const char* fields[6] = {"6 ", "8 ", "8 ", "7 ", "6 ", "x6"};
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(line.mid(FretFieldStart(s), kFretFieldWidth), QLatin1String(fields[s])) << s;
+
+    const struct {
+        const char16_t* field;
+        std::optional<int> fret;
+    } rows[] = {
+        {u"3 ", 3}, {u"0 ", 0}, {u"12", 12}, {u"x ", kMuted}, {u"x", kMuted}, {u"x6", 6},
+        {u"X ", std::nullopt}, {u"  ", std::nullopt}, {u"3x", std::nullopt}, {u"", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ReadFretField(r.field), r.fret) << QString::fromUtf16(r.field).toStdString();
+}

@@ -1,19 +1,23 @@
 #include "diagram/guitarstr.h"
 
+#include "catalogue/Instrument.h"
+
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 using namespace fretlore;
 
-TEST(NoteNameTable, FollowsTheTwelveNoteCycleFromEachOpenString)
+// The typed table names what the instrument sounds: the pitch class of every
+// string and fret, spelt as the table spells it.
+TEST(NoteNameTable, NamesThePitchClassTheInstrumentComputes)
 {
-    const char* cycle[12] = {"C", "C#, Db", "D", "D#, Eb", "E", "F", "F#, Gb", "G", "G#, Ab", "A", "A#, Bb", "B"};
-    const int open[6] = {4, 9, 2, 7, 11, 4};  // E A D G B E
-    for (int column = 1; column <= 6; ++column)
+    const char* spelling[12] = {"C", "C#, Db", "D", "D#, Eb", "E", "F", "F#, Gb", "G", "G#, Ab", "A", "A#, Bb", "B"};
+    for (int string = 0; string < kStringCount; ++string)
         for (int fret = 0; fret < kNoteNameFrets; ++fret)
-            EXPECT_EQ(NoteName(column, fret), QLatin1String(cycle[(open[column - 1] + fret) % 12]))
-                << "column " << column << " fret " << fret;
+            EXPECT_EQ(NoteNameTable[size_t(string)][size_t(fret)],
+                      spelling[kStandardGuitar.PitchClass(string, fret)])
+                << "string " << string << " fret " << fret;
 }
 
 TEST(NoteNameTable, TellingEntries)

@@ -43,7 +43,7 @@ bool fieldAgrees(int column, const QString& typedText, const QString& field)
     t.fill(QStringLiteral("? "));
     t[size_t(column)] = PaddedFretText(typedText);
     QString line = QStringLiteral("X               ? ? ? ? ? ? ");
-    line.replace(LookTest::FieldStart(column), 2, field);
+    line.replace(FretFieldStart(column), kFretFieldWidth, field);
     return LookTest(t)(line);
 }
 

@@ -8,7 +8,8 @@
 // Every file is format 0 with one track at 480 ticks per quarter note:
 // tempo 120 bpm, the steel-string acoustic guitar sound on channel 0, and a
 // single note of the string's pitch at that fret held for three seconds.
-#include <array>
+#include "catalogue/Instrument.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -27,9 +28,6 @@ constexpr std::uint32_t kNoteTicks = 2880;                  // 6 quarters = 3 s 
 constexpr std::uint8_t kSteelStringGuitar = 25;             // General MIDI program, counted from 0
 constexpr std::uint8_t kVelocity = 100;
 constexpr std::uint8_t kReleaseVelocity = 64;
-
-// Open-string MIDI note of string number 1 (high e) to 6 (low E).
-constexpr std::array<int, 7> kOpenStringNote = {0, 64, 59, 55, 50, 45, 40};
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -54,9 +52,9 @@ void putVariableLength(Bytes& out, std::uint32_t value)
     out.push_back(groups[0]);
 }
 
-Bytes stringToneFile(int stringNumber, int fret)
+Bytes stringToneFile(int string, int fret)
 {
-    const auto note = static_cast<std::uint8_t>(kOpenStringNote[stringNumber] + fret);
+    const auto note = static_cast<std::uint8_t>(fretlore::kStandardGuitar.Pitch(string, fret));
 
     Bytes track;
     putVariableLength(track, 0);
@@ -82,10 +80,10 @@ Bytes stringToneFile(int stringNumber, int fret)
     return file;
 }
 
-std::string stringToneFileName(int stringNumber, int fret)
+std::string stringToneFileName(int string, int fret)
 {
     char name[16];
-    std::snprintf(name, sizeof name, "%d-%02d.mid", stringNumber, fret);
+    std::snprintf(name, sizeof name, "%d-%02d.mid", fretlore::GuitaristNumberOf(string), fret);
     return name;
 }
 
@@ -105,10 +103,10 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    for (int stringNumber = 1; stringNumber <= 6; ++stringNumber) {
+    for (int string = 0; string < fretlore::kStringCount; ++string) {
         for (int fret = kFirstFret; fret <= kLastFret; ++fret) {
-            const std::filesystem::path path = folder / stringToneFileName(stringNumber, fret);
-            const Bytes bytes = stringToneFile(stringNumber, fret);
+            const std::filesystem::path path = folder / stringToneFileName(string, fret);
+            const Bytes bytes = stringToneFile(string, fret);
             std::ofstream out(path, std::ios::binary | std::ios::trunc);
             out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
             out.close();
