@@ -93,7 +93,12 @@ void ChordSheet::paintRows(QPainter& p, int firstRow, int rows, double dotsPerMm
             const double y = kMargin + (row - firstRow) * rowHeight();
             const QRectF nameBox(x * dotsPerMm, y * dotsPerMm, diagramWidth() * dotsPerMm,
                                  (kNameHeight + kNameSpace) * dotsPerMm);
-            p.setFont(font);
+            // A long name ("Gm shape, sounds Am") gets smaller letters to fit its box.
+            QFont fitted = font;
+            const double width = QFontMetricsF(font, p.device()).horizontalAdvance(chord.Name);
+            if (width > nameBox.width())
+                fitted.setPixelSize(std::max(1, int(font.pixelSize() * nameBox.width() / width)));
+            p.setFont(fitted);
             p.setPen(Qt::black);
             p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop, chord.Name);
             const QRectF target(x * dotsPerMm, (y + kNameHeight + kNameSpace) * dotsPerMm, diagramWidth() * dotsPerMm,
