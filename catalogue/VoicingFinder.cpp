@@ -27,6 +27,7 @@ struct Target {
     int Root;
     int Bass;          // -1: any
     int MinStrings;
+    int HighestFret;   // counted from the capo
 };
 
 int lowestSounding(const Frets& frets, const Instrument& on)
@@ -95,7 +96,7 @@ void search(Frets& frets, int string, int low, const Target& t, std::vector<Cand
         frets[size_t(string)] = 0;
         search(frets, string + 1, low, t, found);
     }
-    for (int f = low; f <= std::min(low + 3, kFinderHighestFret); ++f) {
+    for (int f = low; f <= std::min(low + 3, t.HighestFret); ++f) {
         if (!allowed(f))
             continue;
         frets[size_t(string)] = f;
@@ -116,7 +117,8 @@ std::vector<RankedVoicing> FindVoicings(int rootPitchClass, int kind, const Inst
     // The kind's intervals as pitch classes above the root.
     const auto onRoot = [&](ToneSet intervals) { return TonesAbove(intervals, (12 - rootPitchClass) % 12); };
     Target t{instrument, onRoot(k.Tones), onRoot(k.Required), rootPitchClass, -1,
-             std::min(3, std::popcount(unsigned(k.Tones)))};
+             std::min(3, std::popcount(unsigned(k.Tones))),
+             std::min(kFinderHighestFret, kNeckFrets - instrument.Capo)};
     if (bassPitchClass >= 0 && bassPitchClass != rootPitchClass) {
         t.Bass = bassPitchClass % 12;
         t.Allowed = ToneSet(t.Allowed | (1u << t.Bass));
@@ -125,7 +127,7 @@ std::vector<RankedVoicing> FindVoicings(int rootPitchClass, int kind, const Inst
     std::vector<Candidate> found;
     Frets frets;
     frets.fill(-1);
-    for (int low = 1; low <= kFinderHighestFret; ++low)
+    for (int low = 1; low <= t.HighestFret; ++low)
         search(frets, 0, low, t, found);
     const auto key = [](const Candidate& c) {
         return std::make_tuple(!c.RootInBass, c.Ease, -c.Strings, c.Position, c.InnerMuted);

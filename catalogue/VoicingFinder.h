@@ -16,8 +16,10 @@ struct RankedVoicing {
     Fingering Hand;
 };
 
-// The highest fret, counted from the capo, the finder reaches.
+// The highest fret, counted from the capo, the finder reaches: the 15th, or
+// the neck's last (kNeckFrets) above a high capo.
 inline constexpr int kFinderHighestFret = 15;
+inline constexpr int kNeckFrets = 24;
 
 // Every playable voicing of a root (pitch class) and kind (index into
 // KnownKinds) on an instrument, easiest first, at most `max` of them (all

@@ -138,7 +138,7 @@ int ChordsProgram::voicings(const ChordsArguments& a)
         return found.empty() ? kNothingFound : kDone;
     }
     out_ << spelled;
-    if (guitar.Capo > 0)
+    if (shape != spelled)
         out_ << " (" << shape << " shape)";
     out_ << " in " << GuitarText(guitar) << ": " << total << (total == 1 ? " voicing" : " voicings");
     if (found.size() < total)
@@ -221,6 +221,10 @@ int ChordsProgram::name(const ChordsArguments& a)
     if (!frets)
         return fail(kBadInput, error);
     const Instrument& guitar = a.Guitar;
+    if (*std::max_element(frets->begin(), frets->end()) + guitar.Capo > kNeckFrets)
+        return fail(kBadInput, QStringLiteral("with a capo at %1 the frets go up to %2, counted from the capo")
+                                   .arg(guitar.Capo)
+                                   .arg(kNeckFrets - guitar.Capo));
     const std::vector<ChordCandidate> candidates = NameVoicing(*frets, guitar);
     const ToneSet sounded = SoundedTones(*frets, guitar);
     const auto hand = BestFingering(*frets);

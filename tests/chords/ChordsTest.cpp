@@ -306,6 +306,7 @@ private slots:
             {{"voicings", "Am", "--notation", "klingon"}, 2},
             {{"voicings", "Am", "--max", "0"}, 2},
             {{"list", "--max", "3"}, 2},
+            {{"name", "--capo", "12", "x", "13", "12", "12", "12", "x"}, 2},
         };
         for (const auto& [arguments, code] : cases) {
             const Run r = chords(arguments, noSound);
