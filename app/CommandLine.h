@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowSettings.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -13,6 +15,11 @@ namespace fretlore {
 // an argument is reported on `err` (status 2). Qt's standard options
 // ("-platform xcb", "-display :1", "-style fusion", ...) are accepted and
 // left for the application object. No value: the program starts.
-std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+//
+// The diagram's options change `settings` (which holds what the settings
+// file gave): --left-handed and --right-handed, --fingers and --no-fingers,
+// --notation english|german|latin. Without `settings` they are still read.
+std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                                     WindowSettings* settings = nullptr);
 
 } // namespace fretlore

@@ -197,7 +197,7 @@ void TForm1::ListBoxClick(QObject* Sender)
     }
     if (FormReady)
         PrepareStringPlayers(Players(), *frets, ExeDir);
-    DrawChordDiagram(picture, *frets, ToneMarkers);
+    DrawChordDiagram(picture, *frets, ToneMarkers, Diagram);
     Chord->SetPicture(picture);
 }
 

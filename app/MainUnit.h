@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/ChordDiagram.h"
 #include "diagram/ToneMarker.h"
 #include "playback/StringPlayers.h"
 
@@ -95,6 +96,9 @@ public:
     QString ExeDir;  // the executable's folder, ending in "/"
     bool FormReady = false;
     bool CloseAtOnce = false;
+    // How the diagram is drawn and its tones named: as always unless the
+    // user's settings say otherwise (left-handed, finger numbers, notation).
+    DiagramOptions Diagram;
 
     // Runs once while the window is created: cuts it to its mask, keeps the
     // blank diagram and sets the state above. The window is shown later, by

@@ -4,7 +4,7 @@
 
 namespace fretlore {
 
-Windows::Windows(bool tryDevice)
+Windows::Windows(bool tryDevice, const DiagramOptions& settings)
     : Media(tryDevice, QString(), MidiDevice::Loading::Deferred),
       Form1(&Media),
       Credits(&Form1),
@@ -13,6 +13,7 @@ Windows::Windows(bool tryDevice)
       About(&Form1, Form1.Sound1),
       FMessage(&Form1, Form1.Sound1)
 {
+    Form1.Diagram = settings;
     Form1.Credits = &Credits;
     Form1.About = &About;
     Form1.FMessage = &FMessage;

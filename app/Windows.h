@@ -17,8 +17,8 @@ namespace fretlore {
 // moment the splash shows.
 class Windows {
 public:
-    // `tryDevice` false keeps the sound silent (tests).
-    explicit Windows(bool tryDevice = true);
+    // `tryDevice` false keeps the sound silent (tests); `settings` the diagram's.
+    explicit Windows(bool tryDevice = true, const DiagramOptions& settings = DiagramOptions());
 
     MediaSystem Media;
     TForm1 Form1;

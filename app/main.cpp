@@ -11,7 +11,7 @@ namespace {
 
 // Answers --help and --version (and refuses what it does not know) before
 // anything connects to the display; no value means the windows are wanted.
-std::optional<int> AnswerBeforeStart(int argc, char* argv[])
+std::optional<int> AnswerBeforeStart(int argc, char* argv[], fretlore::WindowSettings& settings)
 {
     fretlore::NameProgram();
     QStringList arguments;
@@ -19,14 +19,16 @@ std::optional<int> AnswerBeforeStart(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return fretlore::AnswerCommandLine(arguments, out, err);
+    settings = fretlore::ReadWindowSettings(fretlore::WindowSettingsPath(), err);
+    return fretlore::AnswerCommandLine(arguments, out, err, &settings);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = AnswerBeforeStart(argc, argv))
+    fretlore::WindowSettings settings;  // the diagram's: the settings file, then the command line
+    if (const std::optional<int> status = AnswerBeforeStart(argc, argv, settings))
         return *status;
     fretlore::ChooseDisplayPlatform();
     fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
@@ -35,7 +37,7 @@ int main(int argc, char* argv[])
     fretlore::InstallFontSubstitutes();
     fontConfig.Wait();
 
-    fretlore::Windows windows;  // the main window shows when the splash goes
+    fretlore::Windows windows(true, settings);  // the main window shows when the splash goes
     fretlore::NameWindowIcons();
     return fretlore::TApplication::exec();
 }

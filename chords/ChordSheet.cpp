@@ -2,6 +2,7 @@
 
 #include "chords/PictureFile.h"
 #include "diagram/ChordDiagram.h"
+#include "diagram/PaperDiagram.h"
 #include "platform/FontSubstitutes.h"
 
 #include <QPageLayout>
@@ -23,24 +24,41 @@ constexpr double kGap = 10.0;          // between the two columns
 constexpr double kNameHeight = 5.0;    // the name's letters
 constexpr double kNameSpace = 1.5;     // between the name and its diagram
 constexpr double kRowSpace = 7.0;      // below a diagram
-constexpr double kDiagramWidth = (kPageWidth - 2 * kMargin - kGap) / 2;
-constexpr double kDiagramHeight = kDiagramWidth * DiagramGeometry::kHeight / DiagramGeometry::kWidth;
-constexpr double kRowHeight = kNameHeight + kNameSpace + kDiagramHeight + kRowSpace;
-
 constexpr int kPdfDpi = 300;
 constexpr int kPictureDpi = 150;  // PNG
 constexpr int kSvgDpi = 96;
 
 } // namespace
 
-ChordSheet::ChordSheet(std::vector<Chord> chords, QImage diagramTemplate)
-    : chords_(std::move(chords)), template_(std::move(diagramTemplate))
+ChordSheet::ChordSheet(std::vector<Chord> chords, QImage diagramTemplate, Options options)
+    : chords_(std::move(chords)), template_(std::move(diagramTemplate)), options_(options)
 {
+}
+
+int ChordSheet::Columns() const
+{
+    return options_.Look == Style::Paper ? 4 : 2;
+}
+
+double ChordSheet::diagramWidth() const
+{
+    return (kPageWidth - 2 * kMargin - (Columns() - 1) * kGap) / Columns();
+}
+
+double ChordSheet::diagramHeight() const
+{
+    return options_.Look == Style::Paper ? diagramWidth() * PaperGeometry::kHeight / PaperGeometry::kWidth
+                                         : diagramWidth() * DiagramGeometry::kHeight / DiagramGeometry::kWidth;
+}
+
+double ChordSheet::rowHeight() const
+{
+    return kNameHeight + kNameSpace + diagramHeight() + kRowSpace;
 }
 
 int ChordSheet::rowCount() const
 {
-    return int((chords_.size() + kColumns - 1) / kColumns);
+    return (int(chords_.size()) + Columns() - 1) / Columns();
 }
 
 int ChordSheet::PageCount() const
@@ -48,29 +66,44 @@ int ChordSheet::PageCount() const
     return std::max(1, (rowCount() + kRowsPerPage - 1) / kRowsPerPage);
 }
 
+void ChordSheet::paintDiagram(QPainter& p, const QRectF& target, const Chord& chord) const
+{
+    if (options_.Look == Style::Paper) {
+        PaintPaperDiagram(p, target, chord.Box, options_.LeftHanded);
+        return;
+    }
+    QImage picture = template_;
+    ToneMarkerArray markers;
+    DrawChordDiagram(picture, chord.Box.Frets, markers, {options_.LeftHanded, chord.Box.Hand.has_value()});
+    p.drawImage(target, picture);
+}
+
 void ChordSheet::paintRows(QPainter& p, int firstRow, int rows, double dotsPerMm) const
 {
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);  // the diagram's pixels stay crisp
-    QFont font = PixelFont(QStringLiteral("MS Sans Serif"), std::max(1, int(kNameHeight * dotsPerMm)), true);
-    p.setFont(font);
-    p.setPen(Qt::black);
+    const QFont font = PixelFont(QStringLiteral("MS Sans Serif"), std::max(1, int(kNameHeight * dotsPerMm)), true);
+    const int columns = Columns();
     for (int row = firstRow; row < firstRow + rows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            const size_t index = size_t(row * kColumns + column);
+        for (int column = 0; column < columns; ++column) {
+            const size_t index = size_t(row * columns + column);
             if (index >= chords_.size())
                 return;
             const Chord& chord = chords_[index];
-            const double x = kMargin + column * (kDiagramWidth + kGap);
-            const double y = kMargin + (row - firstRow) * kRowHeight;
-            const QRectF nameBox(x * dotsPerMm, y * dotsPerMm, kDiagramWidth * dotsPerMm,
+            const double x = kMargin + column * (diagramWidth() + kGap);
+            const double y = kMargin + (row - firstRow) * rowHeight();
+            const QRectF nameBox(x * dotsPerMm, y * dotsPerMm, diagramWidth() * dotsPerMm,
                                  (kNameHeight + kNameSpace) * dotsPerMm);
+            // A long name ("Gm shape, sounds Am") gets smaller letters to fit its box.
+            QFont fitted = font;
+            const double width = QFontMetricsF(font, p.device()).horizontalAdvance(chord.Name);
+            if (width > nameBox.width())
+                fitted.setPixelSize(std::max(1, int(font.pixelSize() * nameBox.width() / width)));
+            p.setFont(fitted);
+            p.setPen(Qt::black);
             p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop, chord.Name);
-            QImage picture = template_;
-            ToneMarkerArray markers;
-            DrawChordDiagram(picture, chord.Frets, markers);
-            const QRectF target(x * dotsPerMm, (y + kNameHeight + kNameSpace) * dotsPerMm, kDiagramWidth * dotsPerMm,
-                                kDiagramHeight * dotsPerMm);
-            p.drawImage(target, picture);
+            const QRectF target(x * dotsPerMm, (y + kNameHeight + kNameSpace) * dotsPerMm, diagramWidth() * dotsPerMm,
+                                diagramHeight() * dotsPerMm);
+            paintDiagram(p, target, chord);
         }
     }
 }
@@ -84,7 +117,7 @@ bool ChordSheet::Save(const QString& path, QString* error) const
     }
     // A PNG or SVG sheet holds every row on one tall page.
     const int rows = rowCount();
-    const double tallHeight = std::max(kPageHeight, 2 * kMargin + rows * kRowHeight);
+    const double tallHeight = std::max(kPageHeight, 2 * kMargin + rows * rowHeight());
     return PictureFile::Save(
         path,
         [&](QIODevice& device, QString* reason) {

@@ -84,18 +84,28 @@ QString commandHelp(const QString& command)
     if (command == QLatin1String("draw"))
         return QStringLiteral(
             "Usage: fretlore-chords draw [--style window|paper] [--fingers] [--left-handed] NAME|LINE -o FILE\n"
-            "The voicing's diagram exactly as the window draws it, as PNG, or as SVG when FILE\n"
-            "ends in .svg. A NAME alone means its first voicing.\n");
+            "A catalogue voicing's diagram as PNG, or as SVG when FILE ends in .svg: exactly as the\n"
+            "window draws it, or a chord box as players read it on paper with --style paper. A NAME\n"
+            "alone means its first voicing. --fingers puts the finger numbers in the discs and draws\n"
+            "a barre as a bar; --left-handed mirrors the diagram, its text the usual way round.\n");
     if (command == QLatin1String("sheet"))
         return QStringLiteral(
             "Usage: fretlore-chords sheet [--style paper|window] [--fingers] [--left-handed] \"C Am F G7\" -o FILE\n"
-            "A chord sheet for a song: one diagram per chord name in the order given (a name\n"
-            "alone is its first voicing, Am:3 its third), names above, ten to an A4 page;\n"
-            "repeated names appear once. PDF, SVG or PNG by FILE's extension.\n");
+            "A chord sheet for a song: one chord per name in the order given, names above; repeated\n"
+            "names appear once. A name alone is its easiest voicing by the fingering model in the\n"
+            "tuning and capo, Am:3 the catalogue's third Am, a number a catalogue line. Chord boxes\n"
+            "as players read them on paper, twenty to an A4 page (strings upright, E6 at the left,\n"
+            "the nut or the first fret's number, x and o over muted and open strings, the string\n"
+            "names under the box); --style window: the window's diagrams, ten to a page.\n"
+            "PDF, SVG or PNG by FILE's extension.\n");
     if (command == QLatin1String("export"))
         return QStringLiteral(
             "Usage: fretlore-chords export NAME|LINE... --format chordpro|musicxml -o FILE\n"
-            "Chord definitions other programs read, one per voicing.\n");
+            "Chord definitions other programs read, one per voicing, chosen as for sheet (a name is\n"
+            "its easiest voicing, Am:3 the catalogue's third Am): ChordPro {define: NAME base-fret N\n"
+            "frets ... fingers ...} lines, or a MusicXML 4.0 score with a <harmony> and its chord\n"
+            "frame per voicing. Under a capo the frets count from the capo and the names are the\n"
+            "shapes'. The file is written whole or not at all.\n");
     if (command == QLatin1String("play"))
         return QStringLiteral(
             "Usage: fretlore-chords play [--string N] [--tuning T] [--capo N] NAME|LINE\n"

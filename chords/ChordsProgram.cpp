@@ -6,6 +6,7 @@
 #include "chords/ChordSheet.h"
 #include "chords/ChordsArguments.h"
 #include "chords/FretFields.h"
+#include "chords/PaperCommands.h"
 #include "chords/PictureFile.h"
 #include "chords/MusicCommands.h"
 #include "chords/TextDiagram.h"
@@ -187,14 +188,14 @@ int ChordsProgram::show(const ChordsArguments& a)
         out_ << QJsonDocument(QJsonObject{{QStringLiteral("voicings"), voicings}}).toJson();
         return kDone;
     }
-    const auto charset = a.Ascii || !TerminalUsesUtf8() ? TextDiagram::Charset::Ascii : TextDiagram::Charset::Unicode;
     bool first = true;
     for (int line : lines) {
         const ChordEntry& e = lookup_.Entry(line);
         if (!first)
             out_ << '\n';
         first = false;
-        out_ << InNotation(e.Name, a.Notation) << "  (line " << line << ")\n" << TextDiagram::Draw(e.Frets, charset);
+        out_ << InNotation(e.Name, a.Notation) << "  (line " << line << ")\n"
+             << TextDiagram::Draw(e.Frets, ShowOptions(a, e.Frets));
     }
     return kDone;
 }
@@ -212,59 +213,6 @@ int ChordsProgram::find(const ChordsArguments& a)
         if (test(catalogue[i]))
             lines.push_back(i);
     return printVoicings(lines, a, true);
-}
-
-int ChordsProgram::draw(const ChordsArguments& a)
-{
-    if (a.Operands.size() != 1)
-        return fail(kBadInput, QStringLiteral("draw takes one chord name or line number (try draw --help)"));
-    if (a.Output.isEmpty())
-        return fail(kBadInput, QStringLiteral("draw needs -o FILE (.png or .svg)"));
-    QString error;
-    const auto line = lookup_.Line(a.Operands.front(), &error);
-    if (!line)
-        return fail(kBadInput, error);
-    noteCatalogueTuning(a);
-    QImage picture = DiagramTemplate();
-    if (picture.isNull())
-        return fail(kFailed, QStringLiteral("the diagram picture is missing from the program"));
-    ToneMarkerArray markers;
-    DrawChordDiagram(picture, lookup_.Entry(*line).Frets, markers);
-    if (PictureFile::FormatOf(a.Output) != PictureFile::Format::Png &&
-        PictureFile::FormatOf(a.Output) != PictureFile::Format::Svg)
-        return fail(kBadInput, QStringLiteral("%1: a diagram is written as .png or .svg").arg(a.Output));
-    if (!PictureFile::SavePicture(picture, a.Output, &error))
-        return fail(kFailed, error);
-    return kDone;
-}
-
-int ChordsProgram::sheet(const ChordsArguments& a)
-{
-    if (a.Output.isEmpty())
-        return fail(kBadInput, QStringLiteral("sheet needs -o FILE (.pdf, .svg or .png)"));
-    if (PictureFile::FormatOf(a.Output) == PictureFile::Format::Unknown)
-        return fail(kBadInput, QStringLiteral("%1: a sheet is written as .pdf, .svg or .png").arg(a.Output));
-    QStringList names;
-    const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& operand : a.Operands)
-        for (const QString& n : operand.split(blanks, Qt::SkipEmptyParts))
-            if (!names.contains(n))
-                names << n;
-    if (names.isEmpty())
-        return fail(kBadInput, QStringLiteral("sheet needs chord names (try sheet --help)"));
-    std::vector<ChordSheet::Chord> chords;
-    for (const QString& n : names) {
-        QString error;
-        const auto line = lookup_.Line(n, &error);
-        if (!line)
-            return fail(kBadInput, error);
-        chords.push_back({lookup_.Entry(*line).Name, lookup_.Entry(*line).Frets});
-    }
-    const ChordSheet sheet(std::move(chords), DiagramTemplate());
-    QString error;
-    if (!sheet.Save(a.Output, &error))
-        return fail(kFailed, error);
-    return kDone;
 }
 
 int ChordsProgram::play(const ChordsArguments& a)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "catalogue/Fingering.h"
+
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace fretlore {
 
@@ -17,7 +20,23 @@ class TextDiagram {
 public:
     enum class Charset { Unicode, Ascii };
 
+    struct Options {
+        Charset Glyphs = Charset::Unicode;
+        // Mirrored as a left-handed player sees the neck: E6 at the right,
+        // the position number left of the first fret; labels read as usual.
+        bool LeftHanded = false;
+        // With a hand, its finger numbers stand in place of the discs and a
+        // barre is a bar across the strings it covers.
+        std::optional<Fingering> Hand;
+        // Under the grid, lowest string first.
+        std::array<QString, 6> StringNames = {QStringLiteral("E6"), QStringLiteral("A5"), QStringLiteral("D4"),
+                                              QStringLiteral("G3"), QStringLiteral("B2"), QStringLiteral("e1")};
+        // The note of each string, lowest first; nothing: the note-name table's at the fret.
+        std::optional<std::array<QString, 6>> Notes;
+    };
+
     static QString Draw(const std::array<int, 6>& frets, Charset charset);
+    static QString Draw(const std::array<int, 6>& frets, const Options& options);
 };
 
 } // namespace fretlore

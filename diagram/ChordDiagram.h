@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Fingering.h"
+#include "catalogue/Notation.h"
 #include "diagram/ToneMarker.h"
 
 #include <QImage>
@@ -23,6 +25,18 @@ inline constexpr int kToneDiameter = 14;
 inline constexpr int kOpenCentreDiameter = 12;
 } // namespace DiagramGeometry
 
+// How the window's diagram is drawn beyond its usual look.
+struct DiagramOptions {
+    // Mirrored left to right, as a left-handed player sees the neck: cell 1
+    // at the left, the position number at the top left; its text reads as usual.
+    bool LeftHanded = false;
+    // The finger of each fretted tone (from the fingering model) in its disc,
+    // and a barre as a bar across its strings.
+    bool Fingers = false;
+    // How the markers name the tones (the hover hints): "A#, Bb", "B" or "La#, Sib".
+    Notation Names = Notation::English;
+};
+
 // The blank fretboard picture every drawing starts from: the program's
 // resource ":/pictures/chord_template.png" (a null image in a program that
 // does not link the artwork).
@@ -37,7 +51,11 @@ int BaseFretOf(const std::array<int, 6>& frets);
 // open string, nothing for a muted one; tones more than four frets above the
 // position land left of the picture, unseen. Records each drawn tone in
 // `markers`, named from the note-name table at the absolute fret. Returns the
-// position number.
-int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarkerArray& markers);
+// position number. With default options the picture is exactly the window's.
+int DrawChordDiagram(QImage& picture, const std::array<int, 6>& frets, ToneMarkerArray& markers,
+                     const DiagramOptions& options = {});
+
+// The text of a finger in a diagram: "1" to "4", "T" for the thumb (5), empty for none.
+QString FingerText(int finger);
 
 } // namespace fretlore

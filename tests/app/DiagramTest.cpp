@@ -1,5 +1,6 @@
 // Showing a line: the diagram's pixels, the markers, the chord's name, the
 // play icon's hint, the players' files; and the tone hover and click.
+#include "app/CommandLine.h"
 #include "app/MainUnit.h"
 #include "catalogue/ChordEntry.h"
 #include "controls/ImageControl.h"
@@ -17,6 +18,7 @@
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -284,6 +286,93 @@ private slots:
         form.FormReady = false;
         form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 334, 30);
         QVERIFY(!form.S1->IsOpen());
+    }
+
+    void theSettingsMirrorTheDiagramShowFingersAndNameNotesTheirWay()
+    {
+        TForm1 plain(&media_);
+        show(plain, 1);  // C: 0 3 2 0 1 0
+        TForm1 form(&media_);
+        form.Diagram = {true, true, Notation::German};
+        show(form, 1);
+        const QImage mirrored = plain.Chord->Picture().convertToFormat(QImage::Format_RGB32).mirrored(true, false);
+        const QImage img = form.Chord->Picture().convertToFormat(QImage::Format_RGB32);
+        // The mirror of the usual picture, but for the text: the finger numbers
+        // in the discs and the position number, now at the top left.
+        for (int y = 20; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const bool inDisc = std::any_of(form.ToneMarkers.begin(), form.ToneMarkers.end(), [&](const ToneMarker& m) {
+                    return m.Shown && std::abs(m.X - x) <= 7 && std::abs(m.Y - y) <= 7;
+                });
+                if (!inDisc && img.pixel(x, y) != mirrored.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("differs at %1, %2").arg(x).arg(y)));
+            }
+        QVERIFY(anyLime(img, QRect(50, 3, 12, 12)));
+        QVERIFY(!anyLime(img, QRect(330, 3, 12, 12)));
+        QCOMPARE(QPoint(form.ToneMarkers[1].X, form.ToneMarkers[1].Y), QPoint(390 - 148, 53));
+        int black = 0;  // the ring finger's 3 in the A5 disc
+        for (int y = 48; y < 58; ++y)
+            for (int x = 237; x < 247; ++x)
+                black += at(img, x, y) == kBlack;
+        QVERIFY(black > 5);
+
+        // Hover and click follow the tones to their mirrored places.
+        form.ChordMouseMove(form.Chord, {}, 390 - 334, 124);
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("C. Click to play this tone"));
+        form.ChordMouseDown(form.Chord, Qt::LeftButton, {}, 390 - 241, 76);
+        QVERIFY(form.S3->IsOpen());
+        show(form, 404);  // Em: the open B2 string is H in German
+        form.ChordMouseMove(form.Chord, {}, 390 - 334, 122);
+        QCOMPARE(form.Chord->toolTip(), QStringLiteral("H. Click to play this tone"));
+    }
+
+    void theSettingsComeFromTheFileAndTheCommandLineWins()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        const QString path = WindowSettingsPath();
+        QCOMPARE(path, dir.filePath(QStringLiteral("fretlore.conf")));
+        struct Case {
+            QByteArray file;
+            QStringList options;
+            DiagramOptions expected;
+            bool complains;
+        };
+        const QList<Case> cases = {
+            {"", {}, {false, false, Notation::English}, false},
+            {"[diagram]\nleft-handed=true\nfingers=yes\nnotation=latin\n", {}, {true, true, Notation::Latin}, false},
+            {"[diagram]\nleft-handed=true\nfingers=true\n", {"--right-handed", "--notation", "german"},
+             {false, true, Notation::German}, false},
+            {"[diagram]\nfingers=1\n", {"--no-fingers", "--left-handed"}, {true, false, Notation::English}, false},
+            {"[diagram]\nleft-handed=maybe\nnotation=klingon\n", {"--fingers"}, {false, true, Notation::English},
+             true},
+        };
+        for (const Case& c : cases) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.file);
+            file.close();
+            QString said;
+            QTextStream out(&said);
+            QTextStream err(&said);
+            WindowSettings settings = ReadWindowSettings(path, err);
+            QCOMPARE(AnswerCommandLine(QStringList{QStringLiteral("fretlore")} + c.options, out, err, &settings),
+                     std::nullopt);
+            err.flush();
+            QCOMPARE(settings.LeftHanded, c.expected.LeftHanded);
+            QCOMPARE(settings.Fingers, c.expected.Fingers);
+            QCOMPARE(settings.Names, c.expected.Names);
+            QCOMPARE(!said.isEmpty(), c.complains);
+        }
+        QString said;
+        QTextStream quiet(&said);
+        QCOMPARE(AnswerCommandLine({QStringLiteral("fretlore"), QStringLiteral("--notation"), QStringLiteral("x")}, quiet,
+                                   quiet),
+                 std::optional<int>(2));
+        QFile::remove(path);
+        QTextStream err(&said);
+        QCOMPARE(ReadWindowSettings(path, err).LeftHanded, false);  // no file: the window as always
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void withoutASoundDeviceTheFirstToneSaysSoOnceAndPlaysOn()
