@@ -6,18 +6,6 @@
 
 namespace fretlore {
 
-namespace {
-
-constexpr ToneSet Intervals(std::initializer_list<int> semitones)
-{
-    ToneSet set = 0;
-    for (int s : semitones)
-        set = ToneSet(set | (1u << s));
-    return set;
-}
-
-} // namespace
-
 const std::array<ChordRoot, 12> ChordRoots = {{
     {"C", 0}, {"C#(Db)", 1}, {"D", 2}, {"D#(Eb)", 3}, {"E", 4}, {"F", 5},
     {"F#(Gb)", 6}, {"G", 7}, {"G#(Ab)", 8}, {"A", 9}, {"A#", 10}, {"B", 11},

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -13,6 +14,15 @@ namespace fretlore {
 // A set of pitch classes (or of intervals above a root): bit n is n semitones
 // above C (or above the root), n = 0 to 11.
 using ToneSet = std::uint16_t;
+
+// The tone set of a list of semitones (or pitch classes).
+constexpr ToneSet Intervals(std::initializer_list<int> semitones)
+{
+    ToneSet set = 0;
+    for (int s : semitones)
+        set = ToneSet(set | (1u << s));
+    return set;
+}
 
 // The twelve roots in catalogue order, written as the catalogue writes them.
 struct ChordRoot {

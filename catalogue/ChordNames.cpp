@@ -9,14 +9,6 @@ namespace fretlore {
 
 namespace {
 
-constexpr ToneSet Intervals(std::initializer_list<int> semitones)
-{
-    ToneSet set = 0;
-    for (int s : semitones)
-        set = ToneSet(set | (1u << s));
-    return set;
-}
-
 constexpr std::array<ChordKind, kKnownKindCount> makeKnownKinds()
 {
     std::array<ChordKind, kKnownKindCount> kinds{};
