@@ -233,16 +233,28 @@ bool AudioOutput::idleAfter(const float* left, const float* right, std::uint32_t
 
 void AudioOutput::sleepUntilWoken(std::uint32_t wakesSeen)
 {
-    // Dropping the stream leaves the sound server nothing to mix for us; it
-    // starts again on the first write after the preparation.
-    if (impl_->pcm)
+    // The stream is closed, not just stopped: a sound server keeps mixing for
+    // a stopped stream that is still connected.
+    const bool hadDevice = impl_->pcm != nullptr;
+    if (hadDevice) {
         snd_pcm_drop(impl_->pcm);
+        snd_pcm_close(impl_->pcm);
+        impl_->pcm = nullptr;
+    }
     sleeping_ = true;
     while (running_.load() && wakes_.load() == wakesSeen)
         wakes_.wait(wakesSeen);
     sleeping_ = false;
-    if (impl_->pcm)
-        snd_pcm_prepare(impl_->pcm);
+    if (hadDevice && running_.load()) {
+        const char* reason = "";
+        impl_->pcm = openDevice(&reason);
+        if (!impl_->pcm) {
+            std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
+            deviceProblem_ = reason;
+            sink_ = Sink::Silent;
+            settleSink();
+        }
+    }
 }
 
 void AudioOutput::Wake()
