@@ -40,16 +40,22 @@ app=$!
 wait_for_window "Fretlore PRO" 165 480 20 >/dev/null
 server=
 [ -n "${pulse:-}" ] && server=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null || true)
+# idle SECONDS WHAT: ticks of the program and the sound server over SECONDS.
+idle() {
+  local a0 s0 a1 s1
+  a0=$(ticks "$app"); s0=${server:+$(ticks "$server")}
+  sleep "$1"
+  a1=$(ticks "$app"); s1=${server:+$(ticks "$server")}
+  echo "idle $2, $1 s: program $((a1 - a0)) ticks${server:+, sound server $((s1 - s0)) ticks}" \
+    "(clock ticks of $(getconf CLK_TCK) Hz; load $(cut -d' ' -f1-3 /proc/loadavg))"
+}
 sleep 3
-a0=$(ticks "$app"); s0=${server:+$(ticks "$server")}
-sleep 10
-a1=$(ticks "$app"); s1=${server:+$(ticks "$server")}
-echo "idle from 3 s after the splash, 10 s: program $((a1 - a0)) ticks" \
-  "${server:+, sound server $((s1 - s0)) ticks} (clock ticks of $(getconf CLK_TCK) Hz; load $(cut -d' ' -f1-3 /proc/loadavg))"
+idle 10 "from 3 s after the splash showed (the main window comes at 7 s)"
 echo "resident memory 13 s after start: $(rss "$app") MiB"
 breakdown "$app"
-
 wait_main_window 15
+idle 10 "right after that"
+
 wx=252; wy=186
 xdotool mousemove $((wx + 460)) $((wy + 113 + 16 + 8)) click 1
 sleep 0.5

@@ -155,7 +155,7 @@ void AudioOutput::run()
     Clock::time_point silentStart = Clock::now();
     std::int64_t silentFrames = 0;
     std::uint32_t wakesSeen = wakes_.load();
-    int quietPeriods = 0;
+    std::int64_t quietSinceNs = nowNs();
 
     while (running_.load()) {
         const std::int64_t renderedAt = nowNs();
@@ -204,22 +204,25 @@ void AudioOutput::run()
             impl_->recFrames += n;
         }
 
-        if (idleAfter(left.data(), right.data(), wakesSeen, quietPeriods)) {
+        if (idleAfter(left.data(), right.data(), wakesSeen, quietSinceNs)) {
             sleepUntilWoken(wakesSeen);
             wakesSeen = wakes_.load();
-            quietPeriods = 0;
+            quietSinceNs = nowNs();
             silentStart = Clock::now();
             silentFrames = 0;
         }
     }
 }
 
-bool AudioOutput::idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, int& quietPeriods)
+bool AudioOutput::idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, std::int64_t& quietSinceNs)
 {
+    // Counted on the clock, not in periods: a sound server starved on a busy
+    // machine takes the periods more slowly.
+    const std::int64_t now = nowNs();
     const std::uint32_t wakes = wakes_.load();
     if (wakes != wakesSeen) {
         wakesSeen = wakes;
-        quietPeriods = 0;
+        quietSinceNs = now;
         return false;
     }
     // Below the smallest step of the 16-bit output: nothing is heard.
@@ -227,8 +230,9 @@ bool AudioOutput::idleAfter(const float* left, const float* right, std::uint32_t
     for (int i = 0; i < kPeriodFrames; ++i)
         peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
     const bool busy = peak >= 1.0f / 32768.0f || impl_->recording.load() || (source_ && source_->SoundAhead());
-    quietPeriods = busy ? 0 : quietPeriods + 1;
-    return std::int64_t(quietPeriods) * kPeriodFrames * 1000 >= std::int64_t(kIdleAfterMs) * kSampleRate;
+    if (busy)
+        quietSinceNs = now;
+    return now - quietSinceNs >= std::int64_t(kIdleAfterMs) * 1000000;
 }
 
 void AudioOutput::sleepUntilWoken(std::uint32_t wakesSeen)

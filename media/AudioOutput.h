@@ -119,8 +119,8 @@ private:
     // The device is open or given up for good: waiting callers look again.
     void settleSink();
     void waitForTwoPeriods() const;
-    // Counts the periods of silence; true once the output has been idle long enough to sleep.
-    bool idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, int& quietPeriods);
+    // Follows the silence; true once the output has been idle long enough to sleep.
+    bool idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, std::int64_t& quietSinceNs);
     // Stops the stream, sleeps until woken and starts the stream again.
     void sleepUntilWoken(std::uint32_t wakesSeen);
 
