@@ -25,7 +25,7 @@ void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 std::int64_t nowNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+    return AudioOutput::NowNs();
 }
 
 // The system's default playback device, or null.
@@ -57,6 +57,11 @@ void raiseThreadPriority()
 }
 
 } // namespace
+
+std::int64_t AudioOutput::NowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
 
 struct AudioOutput::Impl {
     snd_pcm_t* pcm = nullptr;
@@ -90,6 +95,8 @@ AudioOutput::AudioOutput(AudioSource* source, bool tryDevice, bool deferStart)
     : impl_(std::make_unique<Impl>()), source_(source), tryDevice_(tryDevice)
 {
     impl_->sinkSettled = !tryDevice;
+    if (source_)
+        source_->SetWakeUp([this] { Wake(); });
     if (!deferStart)
         Start();
 }
@@ -128,6 +135,9 @@ AudioOutput::Sink AudioOutput::WaitForSink()
 AudioOutput::~AudioOutput()
 {
     running_ = false;
+    if (source_)
+        source_->SetWakeUp(nullptr);
+    Wake();
     if (thread_.joinable())
         thread_.join();
     if (impl_->pcm) {
@@ -144,6 +154,8 @@ void AudioOutput::run()
     std::array<std::int16_t, 2 * kPeriodFrames> pcmBuffer{};
     Clock::time_point silentStart = Clock::now();
     std::int64_t silentFrames = 0;
+    std::uint32_t wakesSeen = wakes_.load();
+    std::int64_t quietSinceNs = nowNs();
 
     while (running_.load()) {
         const std::int64_t renderedAt = nowNs();
@@ -191,7 +203,69 @@ void AudioOutput::run()
             std::copy_n(left.begin(), n, impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
             impl_->recFrames += n;
         }
+
+        if (idleAfter(left.data(), right.data(), wakesSeen, quietSinceNs)) {
+            sleepUntilWoken(wakesSeen);
+            wakesSeen = wakes_.load();
+            quietSinceNs = nowNs();
+            silentStart = Clock::now();
+            silentFrames = 0;
+        }
     }
+}
+
+bool AudioOutput::idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, std::int64_t& quietSinceNs)
+{
+    // Counted on the clock, not in periods: a sound server starved on a busy
+    // machine takes the periods more slowly.
+    const std::int64_t now = nowNs();
+    const std::uint32_t wakes = wakes_.load();
+    if (wakes != wakesSeen) {
+        wakesSeen = wakes;
+        quietSinceNs = now;
+        return false;
+    }
+    // Below the smallest step of the 16-bit output: nothing is heard.
+    float peak = 0.0f;
+    for (int i = 0; i < kPeriodFrames; ++i)
+        peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+    const bool busy = peak >= 1.0f / 32768.0f || impl_->recording.load() || (source_ && source_->SoundAhead());
+    if (busy)
+        quietSinceNs = now;
+    return now - quietSinceNs >= std::int64_t(kIdleAfterMs) * 1000000;
+}
+
+void AudioOutput::sleepUntilWoken(std::uint32_t wakesSeen)
+{
+    // The stream is closed, not just stopped: a sound server keeps mixing for
+    // a stopped stream that is still connected.
+    const bool hadDevice = impl_->pcm != nullptr;
+    if (hadDevice) {
+        snd_pcm_drop(impl_->pcm);
+        snd_pcm_close(impl_->pcm);
+        impl_->pcm = nullptr;
+    }
+    sleeping_ = true;
+    while (running_.load() && wakes_.load() == wakesSeen)
+        wakes_.wait(wakesSeen);
+    sleeping_ = false;
+    if (hadDevice && running_.load()) {
+        const char* reason = "";
+        impl_->pcm = openDevice(&reason);
+        if (!impl_->pcm) {
+            std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
+            deviceProblem_ = reason;
+            sink_ = Sink::Silent;
+            settleSink();
+        }
+    }
+}
+
+void AudioOutput::Wake()
+{
+    wakes_.fetch_add(1);
+    sleeping_ = false;  // from now on, for anyone who waits for the stream
+    wakes_.notify_all();
 }
 
 void AudioOutput::mixOneShot(float* left, float* right)
@@ -238,6 +312,7 @@ void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int
     impl_->shotStep = double(rate) / kSampleRate;
     impl_->shotPos = 0.0;
     impl_->shotPlaying = true;
+    Wake();
     // Nothing sounds on a silent output, so there is nothing to wait for.
     // Otherwise the thread mixes the shot over its length from its next
     // period on: the wait never lasts longer than that, whatever holds the
@@ -251,7 +326,7 @@ void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int
 void AudioOutput::waitForTwoPeriods() const
 {
     const std::int64_t seen = framesWritten_.load();
-    while (running_.load() && framesWritten_.load() < seen + 2 * kPeriodFrames)
+    while (running_.load() && !sleeping_.load() && framesWritten_.load() < seen + 2 * kPeriodFrames)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -16,6 +17,24 @@ class AudioSource {
 public:
     virtual ~AudioSource() = default;
     virtual void Render(float* left, float* right, int frames) = 0;
+
+    // Whether the source has sound to come that it has been told to start
+    // later, so the output keeps running through a silence. Audio thread.
+    virtual bool SoundAhead() const { return false; }
+
+    // Set by the output that renders the source, before its thread starts:
+    // the source calls it whenever it is given something to sound.
+    void SetWakeUp(std::function<void()> wakeUp) { wakeUp_ = std::move(wakeUp); }
+
+protected:
+    void WakeOutput() const
+    {
+        if (wakeUp_)
+            wakeUp_();
+    }
+
+private:
+    std::function<void()> wakeUp_;
 };
 
 // The program's one audio output: a thread that renders the source, mixes
@@ -23,12 +42,20 @@ public:
 // system's default sound device in periods of 128 frames (2.9 ms) at 44100 Hz. When
 // no device opens, or the device goes away, the same thread writes to a
 // silent output paced by the clock, so every timing behaves the same.
+//
+// After kIdleAfterMs of silence, with nothing due and no recording, the
+// output stops its stream (the sound server then has nothing to mix) and
+// its thread sleeps until the source, a one-shot or Wake starts it again.
 class AudioOutput {
 public:
     static constexpr int kSampleRate = 44100;
     static constexpr int kPeriodFrames = 128;
+    static constexpr int kIdleAfterMs = 3000;
 
     enum class Sink { Device, Silent };
+
+    // The steady clock in nanoseconds, the time base of recordings and planned commands.
+    static std::int64_t NowNs();
 
     // Starts the thread, or with `deferStart` leaves that to Start (or the
     // first one-shot or recording). `source` must outlive the output. With
@@ -65,8 +92,13 @@ public:
     // device, or the device lost) it returns at once. The samples are copied.
     void PlayOneShotAndWait(const std::int16_t* samples, int count, int rate);
 
-    // Frames written so far.
+    // Frames written so far (they do not advance while the output sleeps).
     std::int64_t FramesWritten() const { return framesWritten_.load(); }
+
+    // Starts the output if it sleeps, and counts its idle time afresh.
+    void Wake();
+    // Whether the thread sleeps for want of sound.
+    bool Sleeping() const { return sleeping_.load(); }
 
     // Recording of the mixed stream (left channel) for measurements: up to
     // `maxFrames` frames from the next period on, with the steady-clock time
@@ -76,6 +108,7 @@ public:
         std::vector<float> samples;
         std::vector<std::int64_t> periodTimesNs;  // one per kPeriodFrames frames
     };
+    // A recording keeps a running output awake but does not wake a sleeping one.
     void StartRecording(std::size_t maxFrames);
     Recording StopRecording();
 
@@ -86,6 +119,10 @@ private:
     // The device is open or given up for good: waiting callers look again.
     void settleSink();
     void waitForTwoPeriods() const;
+    // Follows the silence; true once the output has been idle long enough to sleep.
+    bool idleAfter(const float* left, const float* right, std::uint32_t& wakesSeen, std::int64_t& quietSinceNs);
+    // Stops the stream, sleeps until woken and starts the stream again.
+    void sleepUntilWoken(std::uint32_t wakesSeen);
 
     std::unique_ptr<Impl> impl_;
     AudioSource* source_;
@@ -96,6 +133,8 @@ private:
     bool tryDevice_;
     std::atomic<bool> reportNoDevice_{true};
     std::atomic<bool> deviceTried_{false};
+    std::atomic<std::uint32_t> wakes_{0};
+    std::atomic<bool> sleeping_{false};
     std::once_flag started_;
     std::thread thread_;
 };

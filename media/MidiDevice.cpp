@@ -6,10 +6,11 @@
 #include <QLibrary>
 
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <algorithm>
-#include <future>
 #include <cstdio>
+#include <future>
 
 namespace fretlore {
 
@@ -80,6 +81,11 @@ struct SynthLibrary {
     }
 };
 
+std::int64_t framesToNs(std::int64_t frames)
+{
+    return frames * 1000000000LL / AudioOutput::kSampleRate;
+}
+
 } // namespace
 
 struct MidiDevice::Slot {
@@ -90,6 +96,15 @@ struct MidiDevice::Slot {
     QString path;
     qint64 lengthTicks = 0;
     bool playedToEnd = false;
+    // A start planned for the audio thread: none, due at playDueNs, or made.
+    enum class Planned { None, Due, Started } planned = Planned::None;
+    std::int64_t playDueNs = 0;
+    std::int64_t stopDueNs = -1;  // a stop planned for the audio thread, or -1
+    void cancelPlanned()
+    {
+        planned = Planned::None;
+        stopDueNs = -1;
+    }
 };
 
 struct MidiDevice::Engine {
@@ -98,6 +113,7 @@ struct MidiDevice::Engine {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     int soundFont = FLUID_FAILED;
+    bool guitarSelected = false;
     QStringList triedSoundFonts;
     std::array<Slot, kSlots> slotTable;
     std::array<QString, kSlots> lastError;
@@ -151,6 +167,8 @@ void MidiDevice::StartLoading() const
             locked.set_value();
             if (createEngineLocked())
                 loadSoundFontLocked();
+            // Reading the font's tables leaves megabytes of freed memory in this thread's heap.
+            malloc_trim(0);
         });
         locked.get_future().wait();
     });
@@ -223,18 +241,28 @@ void MidiDevice::loadSoundFontLocked() const
     }
     for (const QString& place : places) {
         e.triedSoundFonts << place;
+        // Not selected on any channel yet, none of the font's samples load here.
         if (QFileInfo(place).isFile())
-            e.soundFont = e.fl.fluid_synth_sfload(e.synth, QFile::encodeName(place).constData(), 1);
+            e.soundFont = e.fl.fluid_synth_sfload(e.synth, QFile::encodeName(place).constData(), 0);
         if (e.soundFont != FLUID_FAILED)
             break;
     }
     if (soundFontPath_.isEmpty() && qEnvironmentVariableIsEmpty(kSoundFontVariable))
         e.triedSoundFonts << QStringLiteral("$%1 (not set)").arg(QLatin1String(kSoundFontVariable));
-    if (e.soundFont != FLUID_FAILED) {
-        // Selecting the guitar now loads its samples now, not at the first note.
-        for (int i = 0; i < kSlots; ++i)
-            e.fl.fluid_synth_program_change(e.synth, i, kGuitarProgram);
-    }
+}
+
+void MidiDevice::selectGuitarLocked() const
+{
+    // The synthesizer loads a preset's samples when a channel selects it, so
+    // only the guitar's are ever loaded, and only once a file is opened. All
+    // the slots' channels hold it: a file's own program change then selects
+    // it again on one of them without unloading it in between.
+    Engine& e = *engine_;
+    if (e.guitarSelected || e.soundFont == FLUID_FAILED)
+        return;
+    for (int i = 0; i < kSlots; ++i)
+        e.fl.fluid_synth_program_change(e.synth, i, kGuitarProgram);
+    e.guitarSelected = true;
 }
 
 MidiDevice::~MidiDevice()
@@ -333,6 +361,7 @@ MciError MidiDevice::Open(int slot, const QString& path)
     closeLocked(slot);
     Slot& s = engine_->slotTable[size_t(slot)];
     if (error == MciError::None) {
+        selectGuitarLocked();
         s.path = path;
         s.lengthTicks = smf.summary.lengthTicks;
         if (!startPlayerLocked(slot))
@@ -352,6 +381,8 @@ bool MidiDevice::atEndLocked(const Slot& s)
 bool MidiDevice::startPlayerLocked(int slot)
 {
     Slot& s = engine_->slotTable[size_t(slot)];
+    if (s.player)
+        engine_->fl.delete_fluid_player(s.player);
     s.player = engine_->fl.new_fluid_player(engine_->synth);
     if (!s.player)
         return false;
@@ -375,41 +406,74 @@ void MidiDevice::closeLocked(int slot)
     s.player = nullptr;
     s.path.clear();
     s.lengthTicks = 0;
+    s.cancelPlanned();
     engine_->fl.fluid_synth_all_sounds_off(engine_->synth, s.channel);
+}
+
+MidiDevice::Slot* MidiDevice::openSlotLocked(int slot) const
+{
+    if (!validSlot(slot) || !engine_->slotTable[size_t(slot)].player)
+        return nullptr;
+    return &engine_->slotTable[size_t(slot)];
 }
 
 MciError MidiDevice::Play(int slot)
 {
-    if (!validSlot(slot))
-        return MciError::DeviceNotOpen;
     const auto guard = engineLock();
-    Slot& s = engine_->slotTable[size_t(slot)];
-    if (!s.player)
+    Slot* open = openSlotLocked(slot);
+    if (!open)
         return MciError::DeviceNotOpen;
+    Slot& s = *open;
+    if (s.planned != Slot::Planned::None)
+        return MciError::None;  // started, or about to start, at its planned time
     // Played to its end: start again from the beginning.
-    if (atEndLocked(s)) {
-        const QString path = s.path;
-        const qint64 length = s.lengthTicks;
-        engine_->fl.delete_fluid_player(s.player);
-        s.player = nullptr;
-        s.path = path;
-        s.lengthTicks = length;
-        if (!startPlayerLocked(slot))
-            return MciError::DeviceFailed;
-    }
+    if (atEndLocked(s) && !startPlayerLocked(slot))
+        return MciError::DeviceFailed;
+    WakeOutput();
     return engine_->fl.fluid_player_play(s.player) == FLUID_OK ? MciError::None : MciError::DeviceFailed;
+}
+
+MciError MidiDevice::PlayAt(int slot, std::int64_t dueNs)
+{
+    const auto guard = engineLock();
+    Slot* open = openSlotLocked(slot);
+    if (!open)
+        return MciError::DeviceNotOpen;
+    Slot& s = *open;
+    if (atEndLocked(s) && !startPlayerLocked(slot))
+        return MciError::DeviceFailed;
+    s.planned = Slot::Planned::Due;
+    s.playDueNs = dueNs;
+    soundAhead_ = true;
+    WakeOutput();
+    return MciError::None;
 }
 
 MciError MidiDevice::Stop(int slot)
 {
-    if (!validSlot(slot))
-        return MciError::DeviceNotOpen;
     const auto guard = engineLock();
-    Slot& s = engine_->slotTable[size_t(slot)];
-    if (!s.player)
+    Slot* open = openSlotLocked(slot);
+    if (!open)
         return MciError::DeviceNotOpen;
+    Slot& s = *open;
+    if (s.stopDueNs >= 0)
+        return MciError::None;  // stops at its planned time
+    s.cancelPlanned();
     engine_->fl.fluid_player_stop(s.player);
     engine_->fl.fluid_synth_all_sounds_off(engine_->synth, s.channel);
+    return MciError::None;
+}
+
+MciError MidiDevice::StopAt(int slot, std::int64_t dueNs)
+{
+    const auto guard = engineLock();
+    Slot* open = openSlotLocked(slot);
+    if (!open)
+        return MciError::DeviceNotOpen;
+    Slot& s = *open;
+    s.stopDueNs = dueNs;
+    soundAhead_ = true;
+    WakeOutput();
     return MciError::None;
 }
 
@@ -467,20 +531,70 @@ QString MidiDevice::LastErrorText(int slot) const
     return engine_->lastError[size_t(slot)];
 }
 
+void MidiDevice::followClock(std::int64_t renderedNs, std::int64_t firstFrame)
+{
+    const std::int64_t origin = renderedNs - framesToNs(firstFrame);
+    // A render on time gives the earliest origin; a late one (the thread held
+    // up) is not followed, beyond a drift of 0.6 us a period (about 200 parts
+    // in a million). A gap of more than 50 ms is the output waking up.
+    constexpr std::int64_t kDriftNs = 600;
+    constexpr std::int64_t kWakeNs = 50000000;
+    if (!hasOrigin_ || origin > originNs_ + kWakeNs || origin < originNs_)
+        originNs_ = origin;
+    else
+        originNs_ += std::min(origin - originNs_, kDriftNs);
+    hasOrigin_ = true;
+}
+
+bool MidiDevice::startDueLocked(std::int64_t frame)
+{
+    const std::int64_t dueBy = originNs_ + framesToNs(frame);
+    bool ahead = false;
+    for (Slot& s : engine_->slotTable) {
+        if (!s.player)
+            continue;
+        if (s.planned == Slot::Planned::Due) {
+            if (s.playDueNs <= dueBy) {
+                engine_->fl.fluid_player_play(s.player);
+                s.planned = Slot::Planned::Started;
+            } else {
+                ahead = true;
+            }
+        }
+        if (s.stopDueNs >= 0 && s.planned != Slot::Planned::Due) {
+            if (s.stopDueNs <= dueBy) {
+                engine_->fl.fluid_player_stop(s.player);
+                engine_->fl.fluid_synth_all_sounds_off(engine_->synth, s.channel);
+                s.cancelPlanned();
+            } else {
+                ahead = true;
+            }
+        }
+    }
+    return ahead;
+}
+
 void MidiDevice::Render(float* left, float* right, int frames)
 {
+    const std::int64_t first = renderedFrames_;
+    renderedFrames_ += frames;
+    followClock(AudioOutput::NowNs(), first);
     std::unique_lock guard(lock_, std::try_to_lock);
     if (!guard.owns_lock() || !engine_ || !engine_->synth)
         return;  // leaves the zeroed period: silence
     // The synthesizer is the output's only source, so writing over the zeroed
-    // period is the same as adding to it. Rendered in small blocks: the file
-    // players advance between blocks, so a note starts within one block of
-    // its command rather than one period.
+    // period is the same as adding to it. Rendered in the synthesizer's own
+    // blocks: a planned start or stop is carried out before the block whose
+    // middle is past its time, and an immediate command sounds within one
+    // block rather than one period.
     constexpr int kBlock = 64;
+    bool ahead = false;
     for (int done = 0; done < frames; done += kBlock) {
         const int n = std::min(kBlock, frames - done);
+        ahead = startDueLocked(first + done + n / 2);
         engine_->fl.fluid_synth_write_float(engine_->synth, n, left + done, 0, 1, right + done, 0, 1);
     }
+    soundAhead_ = ahead;
 }
 
 } // namespace fretlore

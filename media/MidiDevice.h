@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -77,6 +79,14 @@ public:
     MciError Open(int slot, const QString& path);
     MciError Play(int slot);
     MciError Stop(int slot);
+    // Play and Stop at a steady-clock time (nanoseconds) ahead: the audio
+    // thread carries them out at the sample that sounds at that time (to the
+    // synthesizer's block of 64 frames), however late the caller's own timer
+    // would have been. Until then, and once started so, a Play of the slot
+    // leaves that start as it is; a Stop leaves a stop planned so. Open,
+    // Close and an immediate Stop cancel what is planned.
+    MciError PlayAt(int slot, std::int64_t dueNs);
+    MciError StopAt(int slot, std::int64_t dueNs);
     MciError Close(int slot);
     bool IsOpen(int slot) const;
     bool IsPlaying(int slot) const;
@@ -94,6 +104,7 @@ public:
     // AudioSource: renders the synthesizer (silence while the control side
     // holds the engine).
     void Render(float* left, float* right, int frames) override;
+    bool SoundAhead() const override { return soundAhead_.load(); }
 
     // The synthesizer side of the slots (defined with the synthesizer).
     struct Engine;
@@ -102,6 +113,8 @@ public:
 private:
     bool validSlot(int slot) const { return slot >= 0 && slot < kSlots; }
     void closeLocked(int slot);
+    // The slot when it is valid and has a file open, else null.
+    Slot* openSlotLocked(int slot) const;
     bool startPlayerLocked(int slot);
     static bool atEndLocked(const Slot& s);
     // The control side's hold on the engine, once it is made and loaded.
@@ -109,12 +122,24 @@ private:
     bool hasSynthesizer() const;
     bool createEngineLocked() const;
     void loadSoundFontLocked() const;
+    void selectGuitarLocked() const;
+    // The audio thread's clock: the steady-clock time at which frame 0 would
+    // have been rendered, kept to the earliest the renders show (a late
+    // render does not move it, a slow drift does).
+    void followClock(std::int64_t renderedNs, std::int64_t firstFrame);
+    // Carries out the plays and stops due before `frame`; true while some remain ahead.
+    bool startDueLocked(std::int64_t frame);
 
     std::unique_ptr<Engine> engine_;
     QString soundFontPath_;
     mutable std::mutex lock_;  // the control side; the audio thread only try-locks it
     mutable std::once_flag started_;
     mutable std::future<void> loaded_;  // the sound font's loading
+    std::atomic<bool> soundAhead_{false};
+    // The audio thread's own.
+    std::int64_t renderedFrames_ = 0;
+    std::int64_t originNs_ = 0;
+    bool hasOrigin_ = false;
 };
 
 } // namespace fretlore

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+
 namespace fretlore {
 
 // A message-loop timer with the semantics the program's handlers rely on,
@@ -24,14 +26,20 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
+    // The steady-clock time (nanoseconds) at which the next tick is due
+    // while enabled; the tick itself may come later on a busy machine.
+    std::int64_t NextTickNs() const { return dueNs_; }
+
 signals:
     // The OnTimer event.
     void timeout();
 
 private:
     void restart();
+    void ticked();
 
     QTimer timer_;
+    std::int64_t dueNs_ = 0;
     int interval_;
     bool enabled_;
 };

@@ -42,6 +42,20 @@ void StringPlayer::Stop()
     device_->Stop(slot_);
 }
 
+void StringPlayer::PlayAt(std::int64_t dueNs)
+{
+    if (!IsOpen())
+        throw EMCIDeviceError(QStringLiteral("No MCI device open"));
+    device_->PlayAt(slot_, dueNs);
+}
+
+void StringPlayer::StopAt(std::int64_t dueNs)
+{
+    if (!IsOpen())
+        throw EMCIDeviceError(QStringLiteral("No MCI device open"));
+    device_->StopAt(slot_, dueNs);
+}
+
 void StringPlayer::Close()
 {
     if (!IsOpen())

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
+
 namespace fretlore {
 
 class MidiDevice;
@@ -30,6 +32,10 @@ public:
     void Play();   // rewinds a file played to its end; returns at once
     void Stop();
     void Close();  // harmless when closed
+    // Play and Stop carried out by the audio thread at a steady-clock time
+    // ahead (nanoseconds); a Play or Stop before then leaves them as planned.
+    void PlayAt(std::int64_t dueNs);
+    void StopAt(std::int64_t dueNs);
 
     bool IsOpen() const { return deviceId_ != 0; }
     // The device's identifier while open, 0 while closed.

@@ -216,7 +216,7 @@ private slots:
             QElapsedTimer t;
             t.start();
             form.ListBoxClick(sender);
-            QVERIFY(t.elapsed() < 50);
+            QVERIFY(t.elapsed() < 100);  // short of the click's 110 ms, on a busy machine too
             clicktiming::waitForStream(media_.Output(), 150);
             const AudioOutput::Recording r = media_.Output().StopRecording();
             const bool heard = std::any_of(r.samples.begin(), r.samples.end(), [](float s) { return std::abs(s) > 0.01f; });

@@ -20,11 +20,11 @@ inline double playMs(fretlore::TFlatSound& sound)
 }
 
 // Returns once `ms` milliseconds more of stream have been written (a busy
-// machine may take longer in wall time).
+// machine may take longer in wall time), or the output sleeps for want of sound.
 inline void waitForStream(const fretlore::AudioOutput& output, int ms)
 {
     const std::int64_t until = output.FramesWritten() + std::int64_t(ms) * fretlore::AudioOutput::kSampleRate / 1000;
-    while (output.FramesWritten() < until)
+    while (output.FramesWritten() < until && !output.Sleeping())
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }
 

@@ -25,11 +25,13 @@ TEST(ClickSound, PlayReturnsWhenTheSoundHasGoneOut)
         playMs(sound);  // the first play warms the thread up
         for (int i = 0; i < 3; ++i) {
             const double ms = playMs(sound);
+            // The click lasts 110 ms; a busy machine adds to any wall-clock time,
+            // so the bounds above it are generous.
             if (output.CurrentSink() == AudioOutput::Sink::Device) {
                 EXPECT_GE(ms, 105.0) << "device";
-                EXPECT_LE(ms, 130.0) << "device";
+                EXPECT_LE(ms, 250.0) << "device";
             } else {
-                EXPECT_LT(ms, 5.0) << "silent";
+                EXPECT_LT(ms, 60.0) << "silent";
             }
         }
     }
@@ -62,7 +64,7 @@ TEST(ClickSound, WithoutAnOutputNothingPlays)
     const auto start = Clock::now();
     sound.Play();
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    EXPECT_LT(ms, 5.0);
+    EXPECT_LT(ms, 60.0);  // well short of the click's 110 ms, on a busy machine too
 }
 
 TEST(ClickSound, AMissingSoundSoundsTheDesktopsBeepInstead)

