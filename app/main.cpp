@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the command line, the application title, the five windows, the message loop.
 #include "app/CommandLine.h"
 #include "app/ProgramIdentity.h"

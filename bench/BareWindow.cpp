@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window of the splash's size: the yardstick for start-up time.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fretlore-chords figures: "show Am" and "voicings NAME" in several tunings
 // from process start to exit (the program run as a user runs it, output
 // thrown away), and "name" of every catalogue voicing in one process through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A close right after a list click: the time from the user's click on a line
 // to the moment the window handles the close request queued behind it, with
 // the program's sound output on the system's sound device. Run it with a

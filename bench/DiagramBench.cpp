@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time of one list click shown by the program: drawing, markers, six
 // players closed and prepared.
 #include "app/MainUnit.h"

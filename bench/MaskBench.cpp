@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long MaskToRegion takes on the program's two masks.
 #include "resources/PicturePaths.h"
 #include "shell/bmp2rgn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound figures: a player's Open, and the time from Play to the note's first
 // sample leaving the output thread, with the output running and after it has
 // slept through 10 idle seconds (silent, clock-paced output; with "device",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a search that finds nothing: every one of the 1008 chord lines is
 // tested and the progress position moves through 1 to 100.
 //   1. the scan alone over the catalogue, the progress callback storing the

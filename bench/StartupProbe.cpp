@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start on an X display: from just before it is started
 // until a top-level window of a given size is mapped, and until that window's
 // centre pixel has been painted. Watches the root window's substructure, so it

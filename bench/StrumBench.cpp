@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strum timing: the onsets of the six strings of line 1 against the 600/800 ms
 // grid, over many strums, heard on the silent clock-paced output. The
 // synthesizer's own start for each file (measured offline) is taken off.

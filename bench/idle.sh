@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Idle and memory figures of the built program on a virtual display with a
 # private sound server (a null sink): processor time of the program and of the
 # sound server over 10 idle seconds (from /proc/PID/stat, in clock ticks),

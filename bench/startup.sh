@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up figures on a virtual display: time from process start to the
 # splash mapped and painted, against a bare Qt window of the same size started
 # the same way (runs interleaved), resident memory after start, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/ChordKinds.h"
 
 #include "catalogue/Instrument.h"

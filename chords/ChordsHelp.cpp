@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help of fretlore-chords: the program's and each command's.
 #include "chords/ChordsProgram.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that follow the tuning, the capo and the notation: voicings,
 // and the shared writing of hands, guitars and names.
 #include "chords/MusicCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that make pictures and files of voicings: draw, sheet, export.
 #include "chords/PaperCommands.h"
 

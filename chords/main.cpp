@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fretlore-chords: the catalogue, the searches, the diagram and the strum at
 // the command line. Commands that draw run Qt's graphics without a display;
 // the others need no more than the core application.

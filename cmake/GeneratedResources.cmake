@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fretlore_generated_resources(LIBRARY NAME PREFIX BASE FILES... WAIT_FOR TARGET)
 # Compiles files that a build-time tool writes into LIBRARY as Qt resources
 # under PREFIX. Only TARGET runs the tool, so parallel builds never run it

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of what the install rules put under /usr, named
 # fretlore_<version>_<arch>.deb. Its dependencies are the shared libraries
 # the programs link (found by dpkg-shlibdeps) and what they open at run time:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns a text file into a C++ source holding its bytes, so data files are
 # compiled into the program unchanged (trailing blanks included).
 # Usage: cmake -DINPUT=file -DOUTPUT=file.cpp -DSYMBOL=name -DNAMESPACE=ns -P embed_text.cmake

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the Debian package's changelog from CHANGELOG.md.
 
 CHANGELOG.md holds one section per version, newest first: a heading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/PaperDiagram.h"
 
 #include "diagram/ChordDiagram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a catalogue line: the reading rule answers with an entry or a
 // reason, and an entry's frets are what its fields say.
 #include "catalogue/ChordEntry.h"

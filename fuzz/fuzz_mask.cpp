@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small random pictures as window masks, in the forms pictures come in: the
 // region keeps exactly the pixels that are not pure white.
 #include "shell/bmp2rgn.h"

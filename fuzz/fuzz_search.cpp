@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any texts in the name field and the six fret edits, tested against every
 // catalogue line and one arbitrary line. Input: the texts separated by
 // newlines (name, E6 ... e1, the extra line).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a MIDI file. Our reader must never accept a file that the
 // synthesizer's own player refuses to load: the program checks files with
 // it so that a file that opens also plays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a click sound's WAVE file.
 #include "media/PcmWave.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A reader of Standard MIDI Files that checks a file before it is handed to

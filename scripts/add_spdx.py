@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Puts the licence's SPDX line at the top of every source file that lacks it,
 or, with --check, lists those files and fails.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into a folder (default: build). Extra arguments go to cmake's configure step.
 # Usage: scripts/build.sh [build-dir] [cmake options...]
 set -euo pipefail

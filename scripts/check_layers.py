@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that includes between the product's folders point one way: down
 the layers below, never sideways into a folder of the same layer unless
 listed, never up.

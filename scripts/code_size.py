@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reports the longest product files and functions, and fails when one is
 over the house limits (600 lines a file, 80 lines a function).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for a while (default 30 s)
 # from its seed corpus in fuzz/corpus. A finding fails the run and leaves the
 # input that caused it in build-fuzz/findings. New inputs the fuzzer finds

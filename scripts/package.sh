@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package fretlore_<version>_<arch>.deb into BUILD_DIR/packages
 # (default build/packages), shows its control data, checks that its file
 # list is exactly what `cmake --install` puts under /usr, and checks it with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts the program. Without a display it shows the
 # program on a virtual one, saves a screenshot of the splash and one of the
 # main window, and ends it.

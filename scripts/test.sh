@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite: once in a normal build, once
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 # Then each fuzz target runs for 30 seconds (scripts/fuzz.sh).

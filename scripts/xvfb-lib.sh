@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for driving the program on a virtual display (sourced, not run).
 # Needs Xvfb, xdotool and ImageMagick; the sound server, pulseaudio.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's chrome, offscreen: closing through each button and the
 // system, the hover states, the web, mail and author icons.
 #include "app/Windows.h"

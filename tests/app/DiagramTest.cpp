@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a line: the diagram's pixels, the markers, the chord's name, the
 // play icon's hint, the players' files; and the tone hover and click.
 #include "app/CommandLine.h"

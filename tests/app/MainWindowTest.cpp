@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it stands after creation: every control's place and what
 // the window shows there, its look, texts and state, the state FormCreate
 // sets, and the window creation order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches as the user drives them: keys into the fields, Enter, the
 // buttons and their accelerators.
 #include "app/MainUnit.h"

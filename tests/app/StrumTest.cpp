@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strum, heard through the real media layer on the silent, clock-paced
 // output: when each string starts, at which pitch, and how a strum ends.
 #include "app/MainUnit.h"

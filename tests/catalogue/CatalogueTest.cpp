@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks every line of the compiled-in catalogue: layout, names and counts,
 // block ranges, order, the fixed lines, and that every voicing is musically
 // right and playable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fingering model on grips every guitarist knows: the finger on each
 // string (1 index to 4 little, 0 open or muted) and the cost, and the barres
 // the fingers make.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instrument: the pitches of the standard guitar, with and without a capo,
 // and the names each string goes by.
 #include "catalogue/Instrument.h"

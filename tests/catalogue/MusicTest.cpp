@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tunings, note names, the extra chord kinds and the voicing finder: names in
 // other tunings and under a capo, and the ranking a teacher expects.
 #include "catalogue/ChordCatalogue.h"

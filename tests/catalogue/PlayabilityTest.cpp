@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds every generated catalogue voicing to the hand rules a guitar teacher
 // would apply, with a fingering search of its own, looks up the textbook
 // open chords under their names, and reads each name's lines as a teacher

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files and pictures fretlore-chords makes for players and their other
 // programs, read back: ChordPro definitions with a strict reader of the
 // define syntax, MusicXML frames with Qt's XML reader, the paper sheet's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fretlore-chords against the window and the catalogue: the naming of every
 // catalogue voicing, the searches, the diagram, the chord sheet, and what
 // bad input gets. The program is run as a user runs it.

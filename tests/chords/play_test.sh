@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fretlore-chords play through a sound server whose output is recorded, with
 # no display: line 1 (C major) strums its six strings at their pitches, 800 ms
 # apart, and the program ends by itself, in standard tuning and in open E with

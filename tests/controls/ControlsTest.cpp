@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painted controls that stand in for the platform's: pictures drawn with
 // a transparent colour, and list boxes with a fixed line height.
 #include "controls/ApplicationMinimize.h"

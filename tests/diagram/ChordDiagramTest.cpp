@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram drawing and the tone-hover geometry, on a blank picture of the
 // diagram's size, without a window.
 #include "diagram/ChordDiagram.h"

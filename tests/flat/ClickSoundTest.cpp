@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click sound plays through the audio output and returns when it has
 // gone out, with or without a sound device.
 #include "flat/TFlatSoundUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click sound on a sound device that keeps real time (run by
 // null_sink.sh): Play returns when the click has gone out, and never later
 // than the click's length plus one period, even while the audio thread is

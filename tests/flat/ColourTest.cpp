@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour maths of the flat set: the HSL conversions, the advanced-colour
 // derivation with its clamps, the disabled-glyph stamp and rectangle overlap.
 #include "flat/FlatUtilitys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat button offscreen: its defaults, the outline and face of each
 // state, the pressed caption offset, the glyph cells, the drag and release
 // edges, groups, accelerators and modal results, the hover tracking through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat combo box offscreen: border and band, the arrow button with its
 // triangle pointing down while closed and up while open, the disabled arrow,
 // the edit part's place, and the drop-down list's colour and row height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat edit offscreen: its three rings and background in the flat and
 // the focused look, the look with the mouse over it, its colours following
 // the parent, its height from the font, and native editing inside the frame.

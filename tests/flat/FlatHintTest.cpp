@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat hint: the box's size for a one-word and a wrapped hint, its place
 // and band side per screen quarter, the arrow's corner, its colours; and the
 // application-wide machinery: pauses, moving between controls, hints of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat progress bar offscreen: the smooth bar's edges at 0, 50 and 100
 // per cent on the program's 375 x 16 bar, the stepped bar's block counts and
 // length snapping, the vertical bar, the synchronous repaint of Position, and

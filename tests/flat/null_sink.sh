@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program with a sound device of its own: a private sound server whose
 # one sink goes nowhere. Without pulseaudio the program runs without a device.
 # Usage: null_sink.sh PROGRAM [ARGUMENTS...]

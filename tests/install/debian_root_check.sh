@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh Debian 12 root and takes it out
 # again: debootstrap a minimal root, `apt install ./fretlore_*.deb` there
 # (Recommends left out, so the package's own dependencies must suffice),

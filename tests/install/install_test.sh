@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR under /usr and checks it as a
 # desktop would see it: every file in place, the desktop entry and the
 # metadata valid without a warning, the copyright file, changelog and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string players' media layer, rendered offline through the real
 // synthesizer and sound font: pitches, stopping, closing, reopening, errors.
 #include "media/AudioOutput.h"

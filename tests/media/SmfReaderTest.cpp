@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the MIDI file reader on the program's own string tones, on files
 // built here event by event, and on broken input of every kind: missing
 // files, random bytes, files cut short at every length and thousands of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour vocabulary: values read red first, named Qt colours and QColors
 // become explicit colours, and a system colour is kept as given and resolved
 // through the application's palette whenever it is turned into paint.

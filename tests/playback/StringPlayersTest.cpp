@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string players: their files, and the device errors they pass on.
 #include "media/EMCIDeviceError.h"
 #include "media/MidiDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the five interface sounds as the build writes them and as the
 // program carries them: exact RIFF layout (sizes, chunk order, format
 // fields), the copies compiled into the resources, and that the sounds are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search by look on the real catalogue: the padding of one-character edits,
 // the field comparison as text with its wildcard, and patterns of every kind.
 #include "search/LookTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search by name on the real catalogue: the name-prefix test with its a-to-z
 // upper-casing, the sweep around it, the history of the name field, and texts
 // of every kind a user can type or paste.

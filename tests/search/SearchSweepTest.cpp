@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan both searches share: which lines it tests and in what order, the
 // wrap-around, line 0, the failure count and the progress positions.
 #include "search/SearchSweep.h"

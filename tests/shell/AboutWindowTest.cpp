@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: its lines and their formats, the kernel release as the
 // system line reads it, the links, closing, and where it appears.
 #include "controls/LabelControl.h"

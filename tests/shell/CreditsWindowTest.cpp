@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits window: its text and look, the scroll to the end, the restart
 // on a second close request of the main window, and the end of the program
 // on any close request of its own.

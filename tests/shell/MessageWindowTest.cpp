@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The not-found window: its look, where it appears, and that every way of
 // closing it gives the main window back, with the click sound only for OK.
 #include "shell/MessageUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a mono 16-bit 44100 Hz raw recording of a strum and says whether it
 // holds six notes 800 ms apart at the given pitches (MIDI note numbers).
 // Usage: analyze_strum FILE NOTE1 ... NOTE6

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program on a virtual display with a sound server whose output is
 # recorded: a click on the first chord draws it, the hint names a tone under
 # the mouse, and the play icon strums six strings at their pitches.

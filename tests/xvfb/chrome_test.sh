@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main window's chrome on a virtual display without a window manager:
 # the guitar drags the window; a right release on "X" ends the program at
 # once with code 0; a left release rolls the credits over a hidden main

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program on the desktops people use: fifteen checks of start-up,
 # chrome and windows under each window manager named, on a virtual display
 # (Xvfb), or under Weston nested in one, through XWayland (the program

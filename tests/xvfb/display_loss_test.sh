@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The display goes away (its X server dies) while the program is busy: each
 # time it ends within 2 seconds, with a non-zero exit code and a line on
 # stderr that says the display connection broke. States: the splash, a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program scaled to twice the size (QT_SCALE_FACTOR=2) on a virtual
 # display without a window manager: the main window stands at twice its
 # designed place, its shape is its mask at twice the size, and its guitar

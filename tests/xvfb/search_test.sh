@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program on a virtual display: a name typed and Enter shows the
 # chord; a name that matches nothing brings up the message window, centred,
 # while the main window takes no clicks; OK gives the main window back.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The diagram's settings in the real window: a settings file that asks for a
 # left-handed diagram with finger numbers mirrors the first chord, and the
 # command line's --right-handed --no-fingers brings the usual diagram back.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program in a real window on a virtual display without a window
 # manager: the splash comes up centred and cut to its mask while the main
 # window is not mapped at all; seven seconds later the splash is gone and

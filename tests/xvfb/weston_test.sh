@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program under Weston with XWayland, Weston nested in a virtual
 # display: started with WAYLAND_DISPLAY set and no platform chosen, it runs on
 # XWayland (xcb), at its places, and what Weston composes shows the splash and

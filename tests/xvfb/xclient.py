@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small X11 requests the real-window tests need and xdotool lacks.
   xclient.py close WINDOW_ID   asks the window manager to close a window, as a
                                task bar does (_NET_CLOSE_WINDOW)

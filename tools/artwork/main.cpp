@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_artwork: draws the program's pictures into a folder at build time.
 //
 //   make_artwork OUTPUT_FOLDER

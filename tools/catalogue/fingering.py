@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How a hand holds a voicing, and what a guitarist hears as odd in one.
 
 A voicing is six frets, lowest string first: -1 muted, 0 open, 1 and up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's fingering model for the catalogue generator: reads voicings,
 // one a line as six frets lowest string first ("-1 0 2 2 1 0"), and answers
 // each on its own line with the cost and the finger on each string

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The grips a guitarist expects to find, written out here.
 
 Every shape is a string of six frets, E6 first, "x" for a muted string.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the chord catalogue data file (catalogue/chords.txt).
 
 The catalogue holds 1008 voicing lines (the empty line 0 is added by the

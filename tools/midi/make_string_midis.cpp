@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_string_midis FOLDER
 //
 // Writes the program's string tones: one Standard MIDI File per guitar string

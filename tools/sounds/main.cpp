@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_click_sounds FOLDER
 //
 // Writes the five interface sounds ENC_001.wav .. ENC_005.wav, which the

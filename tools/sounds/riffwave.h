@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes RIFF WAVE files of 16-bit mono PCM with the chunks in a chosen order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures exactly as the program gets them: loaded from the
 // compiled-in resources.
 
