@@ -6,7 +6,7 @@ over the house limits (600 lines a file, 80 lines a function).
 Usage: scripts/code_size.py [--top N] [ROOT]
 
 Product code is every .cpp and .h outside tests/, fuzz/, bench/ and build
-folders. A function is a brace block opened outside any other function body
+folders. A file's size leaves out its licence line, which every file carries. A function is a brace block opened outside any other function body
 whose head is not a namespace, class, struct, union, enum or initializer; its
 length counts the lines from its head to its closing brace."""
 import os
@@ -100,7 +100,7 @@ def main(argv):
     for path in product_files(root):
         rel = os.path.relpath(path, root)
         with open(path, encoding='utf-8') as f:
-            sizes.append((sum(1 for _ in f), rel))
+            sizes.append((sum(1 for line in f if not line.startswith('// SPDX-License-Identifier:')), rel))
         for first, length, head in functions(path):
             funcs.append((length, f'{rel}:{first}', head))
     sizes.sort(reverse=True); funcs.sort(reverse=True)
