@@ -23,6 +23,7 @@
 #include "playback/StringPlayer.h"
 #include "playback/StringPlayers.h"
 #include "playback/StrumSequencer.h"
+#include "resources/PictureReader.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
 
@@ -47,7 +48,7 @@ ImageControl* addImage(QWidget* form, const char* name, const QRect& place, cons
     c->setObjectName(QLatin1String(name));
     c->setGeometry(place);
     if (picture)
-        c->SetPicture(QImage(QLatin1String(picture)));
+        c->SetPicture(ReadPicture(QLatin1String(picture)));
     if (hint)
         c->setToolTip(QString::fromUtf8(hint));
     return c;
@@ -92,7 +93,7 @@ SpeedButton* addSearchButton(QWidget* form, const char* name, const QString& cap
 }
 
 // The guitar that drags the window, the panel, the logo and banner, the
-// minimize and close labels, the four icons, the build date and the masks.
+// minimize and close labels, the four icons and the build date.
 void createChrome(TForm1& form)
 {
     form.Stratocaster =
@@ -125,9 +126,6 @@ void createChrome(TForm1& form)
     form.mail = addIcon(&form, "mail", {502, 88, 16, 16}, PicturePaths::Mail, "Contact Kestrune softworks via e-mail",
                         IconFit::Stretched, Qt::PointingHandCursor);
 
-    // The masks of this window and of the splash, held outside the window's shape.
-    form.MainRgn = addImage(&form, "MainRgn", {408, 26, 16, 16}, PicturePaths::MainMask, nullptr);
-    form.SplashRgn = addImage(&form, "SplashRgn", {432, 26, 16, 16}, PicturePaths::SplashMask, nullptr);
 }
 
 // The chord diagram, its blank copy, the chord's name and the strings' names.
@@ -258,6 +256,13 @@ void createUnseenControls(TForm1& form, MediaSystem* media)
 }
 
 } // namespace
+
+void CreateMaskHolders(TForm1& form)
+{
+    // Held outside the window's shape, never seen.
+    form.MainRgn = addImage(&form, "MainRgn", {408, 26, 16, 16}, PicturePaths::MainMask, nullptr);
+    form.SplashRgn = addImage(&form, "SplashRgn", {432, 26, 16, 16}, PicturePaths::SplashMask, nullptr);
+}
 
 QString FretEditName(int string)
 {

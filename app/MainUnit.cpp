@@ -47,7 +47,7 @@
 
 namespace fretlore {
 
-TForm1::TForm1(MediaSystem* media, QWidget* parent)
+TForm1::TForm1(MediaSystem* media, QWidget* parent, ControlsAt controls)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), media_(media),
       minimize_(new ApplicationMinimize(this))
 {
@@ -63,7 +63,15 @@ TForm1::TForm1(MediaSystem* media, QWidget* parent)
     setAutoFillBackground(true);
     TakeCloseKey(this);
     setFont(SansSerif(11));
+    CreateMaskHolders(*this);
+    if (controls == ControlsAt::Creation)
+        CreateControls();
+}
 
+void TForm1::CreateControls()
+{
+    if (strum_)  // made already
+        return;
     CreateMainControls(*this, media_);
     strum_ = std::make_unique<StrumSequencer>(Players(), Timer1, [this] { ListBoxClick(BitBtn1); });
     connectHandlers();

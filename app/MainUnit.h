@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/ControlsAt.h"
 #include "diagram/ChordDiagram.h"
 #include "diagram/ToneMarker.h"
 #include "playback/StringPlayers.h"
@@ -41,55 +42,61 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     // `media` is the program's sound; without it the players cannot open and
-    // the click sound is silent.
-    explicit TForm1(MediaSystem* media = nullptr, QWidget* parent = nullptr);
+    // the click sound is silent. With `ControlsAt::Later` the window holds
+    // only its two masks (`MainRgn`, `SplashRgn`) until CreateControls.
+    explicit TForm1(MediaSystem* media = nullptr, QWidget* parent = nullptr,
+                    ControlsAt controls = ControlsAt::Creation);
     ~TForm1() override;
 
+    // Makes the rest of the controls, connects their handlers and runs
+    // FormCreate; once only, for a window created with `ControlsAt::Later`.
+    void CreateControls();
+
     // Controls, owned by the window.
-    ListBoxControl* ListBox;
-    ImageControl* Chord;
-    ImageControl* Kestrune;
-    LabelControl* Label1;
-    LabelControl* Label4;
-    LabelControl* Label5;
-    LabelControl* Label6;
-    LabelControl* Label7;
-    LabelControl* Label8;
-    SpeedButton* BitBtn1;
-    SpeedButton* BitBtn2;
-    LabelControl* Label3;
-    ImageControl* Ultimate;
-    LabelControl* Label9;
-    LabelControl* Label10;
-    StringPlayer* S6;
-    StringPlayer* S5;
-    StringPlayer* S4;
-    StringPlayer* S3;
-    StringPlayer* S2;
-    StringPlayer* S1;
-    ImageControl* SoundP;
-    MessageTimer* Timer1;
-    ImageControl* MainRgn;
-    ImageControl* Stratocaster;
-    LabelControl* ChordName;
-    LabelControl* Label14;
-    ImageControl* SplashRgn;
-    ShapeControl* Shape1;
-    ImageControl* www;
-    ImageControl* mail;
-    TFlatHint* FlatHint1;
-    ImageControl* Author;
-    TFlatComboBox* Edit1;
-    TFlatEdit* Estr6;
-    TFlatEdit* Estr5;
-    TFlatEdit* Estr4;
-    TFlatEdit* Estr3;
-    TFlatEdit* Estr2;
-    TFlatEdit* Estr1;
-    ShapeControl* Shape2;
-    ImageControl* TmpP;
-    TFlatSound* Sound1;
-    TFlatProgressBar* FlatProgressBar1;
+    ListBoxControl* ListBox = nullptr;
+    ImageControl* Chord = nullptr;
+    ImageControl* Kestrune = nullptr;
+    LabelControl* Label1 = nullptr;
+    LabelControl* Label4 = nullptr;
+    LabelControl* Label5 = nullptr;
+    LabelControl* Label6 = nullptr;
+    LabelControl* Label7 = nullptr;
+    LabelControl* Label8 = nullptr;
+    SpeedButton* BitBtn1 = nullptr;
+    SpeedButton* BitBtn2 = nullptr;
+    LabelControl* Label3 = nullptr;
+    ImageControl* Ultimate = nullptr;
+    LabelControl* Label9 = nullptr;
+    LabelControl* Label10 = nullptr;
+    StringPlayer* S6 = nullptr;
+    StringPlayer* S5 = nullptr;
+    StringPlayer* S4 = nullptr;
+    StringPlayer* S3 = nullptr;
+    StringPlayer* S2 = nullptr;
+    StringPlayer* S1 = nullptr;
+    ImageControl* SoundP = nullptr;
+    MessageTimer* Timer1 = nullptr;
+    ImageControl* MainRgn = nullptr;
+    ImageControl* Stratocaster = nullptr;
+    LabelControl* ChordName = nullptr;
+    LabelControl* Label14 = nullptr;
+    ImageControl* SplashRgn = nullptr;
+    ShapeControl* Shape1 = nullptr;
+    ImageControl* www = nullptr;
+    ImageControl* mail = nullptr;
+    TFlatHint* FlatHint1 = nullptr;
+    ImageControl* Author = nullptr;
+    TFlatComboBox* Edit1 = nullptr;
+    TFlatEdit* Estr6 = nullptr;
+    TFlatEdit* Estr5 = nullptr;
+    TFlatEdit* Estr4 = nullptr;
+    TFlatEdit* Estr3 = nullptr;
+    TFlatEdit* Estr2 = nullptr;
+    TFlatEdit* Estr1 = nullptr;
+    ShapeControl* Shape2 = nullptr;
+    ImageControl* TmpP = nullptr;
+    TFlatSound* Sound1 = nullptr;
+    TFlatProgressBar* FlatProgressBar1 = nullptr;
 
     // The window's state, shared by its handlers.
     ToneMarkerArray ToneMarkers;

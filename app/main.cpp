@@ -34,7 +34,6 @@ int main(int argc, char* argv[])
     fretlore::ChooseDisplayPlatform();
     fretlore::FontConfigWarmUp fontConfig;  // read while the application connects to the display
     fretlore::TApplication app(argc, argv);
-    fretlore::ShowProgramIcon();
     fretlore::InstallFontSubstitutes();
     fontConfig.Wait();
 

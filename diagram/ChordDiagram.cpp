@@ -4,6 +4,7 @@
 #include "catalogue/Instrument.h"
 #include "diagram/guitarstr.h"
 #include "platform/FontSubstitutes.h"
+#include "resources/PictureReader.h"
 #include "resources/PicturePaths.h"
 
 #include <QPainter>
@@ -26,7 +27,7 @@ void disc(QPainter& p, int x, int y, int diameter, const QColor& colour)
 
 QImage DiagramTemplate()
 {
-    return QImage(QString::fromLatin1(PicturePaths::ChordTemplate));
+    return ReadPicture(QString::fromLatin1(PicturePaths::ChordTemplate));
 }
 
 int BaseFretOf(const std::array<int, 6>& frets)

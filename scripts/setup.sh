@@ -9,6 +9,8 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   # Qt 6 and tests
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libgtest-dev
+  # the pictures' reader
+  libpng-dev
   # the command-line program's SVG output, and the page check of its PDF sheets
   qt6-svg-dev poppler-utils
   # sound: the synthesizer, its General MIDI sound font, the sound device layer

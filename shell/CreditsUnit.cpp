@@ -96,7 +96,7 @@ const QStringList& CreditsLines()
     return lines;
 }
 
-TCredits::TCredits(QWidget* mainWindow)
+TCredits::TCredits(QWidget* mainWindow, ControlsAt controls)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow), exitProgram_([](int exitCode) { QCoreApplication::exit(exitCode); })
 {
@@ -106,11 +106,14 @@ TCredits::TCredits(QWidget* mainWindow)
     setPalette(QPalette(palette().color(QPalette::Button)));  // the button face, nearly all covered
     setAutoFillBackground(true);
 
-    createControls();
+    if (controls == ControlsAt::Creation)
+        CreateControls();
 }
 
-void TCredits::createControls()
+void TCredits::CreateControls()
 {
+    if (Shape1)  // made already
+        return;
     const QColor lime = ToQColor(clLime);
     const QColor black = ToQColor(clBlack);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls/ControlsAt.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -35,8 +37,12 @@ public:
     static constexpr int kLastTop = -1300;
 
     // `mainWindow` is hidden when the credits show; not owned, may be null
-    // and may be set later.
-    explicit TCredits(QWidget* mainWindow = nullptr);
+    // and may be set later. With `ControlsAt::Later` the window is empty
+    // until CreateControls.
+    explicit TCredits(QWidget* mainWindow = nullptr, ControlsAt controls = ControlsAt::Creation);
+
+    // Makes the controls; once only, for a window created with `ControlsAt::Later`.
+    void CreateControls();
 
     void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
     void SetExitProgram(ExitProgram exitProgram) { exitProgram_ = std::move(exitProgram); }
@@ -47,13 +53,13 @@ public:
     void ShowFromFirstLine();
 
     // Controls, owned by the window, in creation order.
-    ShapeControl* Shape1;
-    QPlainTextEdit* Memo1;
-    QWidget* Memo2;
-    QWidget* Memo3;
-    QWidget* Split1;
-    QWidget* Split2;
-    MessageTimer* Timer1;
+    ShapeControl* Shape1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QWidget* Memo2 = nullptr;
+    QWidget* Memo3 = nullptr;
+    QWidget* Split1 = nullptr;
+    QWidget* Split2 = nullptr;
+    MessageTimer* Timer1 = nullptr;
 
     void FormShow(QObject* Sender);
     void Timer1Timer(QObject* Sender);
@@ -68,8 +74,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void createControls();
-
     QWidget* mainWindow_;
     ExitProgram exitProgram_;
     bool placed_ = false;

@@ -11,6 +11,7 @@
 #include "platform/KeepOnTop.h"
 #include "platform/ScreenPixels.h"
 #include "platform/TColor.h"
+#include "resources/PictureReader.h"
 #include "resources/PicturePaths.h"
 
 #include <QCloseEvent>
@@ -53,7 +54,7 @@ TFMessage::TFMessage(QWidget* mainWindow, TFlatSound* clickSound)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->SetAutoSize(true);
     Image1->SetTransparent(true);
-    Image1->SetPicture(QImage(QLatin1String(PicturePaths::Exclamation)));
+    Image1->SetPicture(ReadPicture(QLatin1String(PicturePaths::Exclamation)));
     Image1->move(8, 16);
 
     FlatButton1 = CreateOkButton(this, 82, 68);

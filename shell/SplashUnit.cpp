@@ -6,6 +6,7 @@
 #include "controls/WindowRegion.h"
 #include "platform/MessageTimer.h"
 #include "platform/ScreenPixels.h"
+#include "resources/PictureReader.h"
 #include "resources/PicturePaths.h"
 #include "shell/ProgramLook.h"
 #include "shell/bmp2rgn.h"
@@ -32,7 +33,7 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kWidth, kHeight);
-    Image1->SetPicture(QImage(QLatin1String(PicturePaths::Splash)));
+    Image1->SetPicture(ReadPicture(QLatin1String(PicturePaths::Splash)));
 
     const auto label = [this](const char* name, int x, int y, int pixels, const QString& caption) {
         LabelControl* l = CreateLimeLabel(this, name, caption, SansSerif(pixels));
