@@ -36,9 +36,8 @@ void SetWindowRgn(QWidget* window, const QRegion& region)
     window->update();
 }
 
-void ShowAndPaintNow(QWidget* window, int timeoutMs)
+void PaintNow(QWidget* window, int timeoutMs)
 {
-    window->show();
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {

@@ -16,9 +16,9 @@ namespace fretlore {
 // ignore the X shape, Wayland) show the same outline.
 void SetWindowRgn(QWidget* window, const QRegion& region);
 
-// Shows a window and returns once the system has mapped and painted it (or
-// after `timeoutMs`), so it stays visible while later start-up work holds the
-// event loop.
-void ShowAndPaintNow(QWidget* window, int timeoutMs = 500);
+// Returns once the system has mapped a shown window and it has been painted
+// (or after `timeoutMs`), so it stays visible while later start-up work holds
+// the event loop.
+void PaintNow(QWidget* window, int timeoutMs = 500);
 
 } // namespace fretlore

@@ -377,6 +377,11 @@ private slots:
         QVERIFY(windows.Splash.mask().contains(QPoint(82, 400)));
         QVERIFY(windows.Splash.Timer1->Enabled());
         QCOMPARE(windows.Splash.Timer1->Interval(), 7000);
+        for (const LabelControl* label : {windows.Splash.Label4, windows.Splash.Label5, windows.Splash.Label6})
+            QVERIFY(label->isVisible());
+        // The hidden windows' controls are made once the splash shows, before the loop starts.
+        QVERIFY(windows.Form1.FormReady);
+        QVERIFY(windows.Credits.Memo1);
 
         // The main window is nowhere while the splash shows; it appears at
         // its designed place when the splash goes.
