@@ -93,7 +93,7 @@ SpeedButton* addSearchButton(QWidget* form, const char* name, const QString& cap
 }
 
 // The guitar that drags the window, the panel, the logo and banner, the
-// minimize and close labels, the four icons and the build date.
+// minimize and close labels, the four icons, the build date and the mask.
 void createChrome(TForm1& form)
 {
     form.Stratocaster =
@@ -126,6 +126,8 @@ void createChrome(TForm1& form)
     form.mail = addIcon(&form, "mail", {502, 88, 16, 16}, PicturePaths::Mail, "Contact Kestrune softworks via e-mail",
                         IconFit::Stretched, Qt::PointingHandCursor);
 
+    // This window's mask, held outside its shape (the splash's is made first).
+    form.MainRgn = addImage(&form, "MainRgn", {408, 26, 16, 16}, PicturePaths::MainMask, nullptr);
 }
 
 // The chord diagram, its blank copy, the chord's name and the strings' names.
@@ -257,10 +259,9 @@ void createUnseenControls(TForm1& form, MediaSystem* media)
 
 } // namespace
 
-void CreateMaskHolders(TForm1& form)
+void CreateSplashMaskHolder(TForm1& form)
 {
     // Held outside the window's shape, never seen.
-    form.MainRgn = addImage(&form, "MainRgn", {408, 26, 16, 16}, PicturePaths::MainMask, nullptr);
     form.SplashRgn = addImage(&form, "SplashRgn", {432, 26, 16, 16}, PicturePaths::SplashMask, nullptr);
 }
 

@@ -63,7 +63,7 @@ TForm1::TForm1(MediaSystem* media, QWidget* parent, ControlsAt controls)
     setAutoFillBackground(true);
     TakeCloseKey(this);
     setFont(SansSerif(11));
-    CreateMaskHolders(*this);
+    CreateSplashMaskHolder(*this);
     if (controls == ControlsAt::Creation)
         CreateControls();
 }

@@ -43,7 +43,7 @@ class TForm1 : public QWidget {
 public:
     // `media` is the program's sound; without it the players cannot open and
     // the click sound is silent. With `ControlsAt::Later` the window holds
-    // only its two masks (`MainRgn`, `SplashRgn`) until CreateControls.
+    // only the splash's mask (`SplashRgn`) until CreateControls.
     explicit TForm1(MediaSystem* media = nullptr, QWidget* parent = nullptr,
                     ControlsAt controls = ControlsAt::Creation);
     ~TForm1() override;

@@ -36,6 +36,20 @@ void SetWindowRgn(QWidget* window, const QRegion& region)
     window->update();
 }
 
+void ShowWindowFirst(QWidget* window)
+{
+    QWidgetList controls;
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !child->isHidden()) {
+            child->hide();
+            controls << child;
+        }
+    }
+    window->show();
+    for (QWidget* control : controls)
+        control->show();
+}
+
 void PaintNow(QWidget* window, int timeoutMs)
 {
     QElapsedTimer clock;

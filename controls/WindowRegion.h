@@ -16,6 +16,13 @@ namespace fretlore {
 // ignore the X shape, Wayland) show the same outline.
 void SetWindowRgn(QWidget* window, const QRegion& region);
 
+// Shows a top-level window so that the display maps it at once, its
+// controls right after it. Showing a control before its window would first
+// ask the accessibility layer about the control, whose first use connects to
+// the session bus: some milliseconds, more where no bus runs and starting one
+// is tried.
+void ShowWindowFirst(QWidget* window);
+
 // Returns once the system has mapped a shown window and it has been painted
 // (or after `timeoutMs`), so it stays visible while later start-up work holds
 // the event loop.

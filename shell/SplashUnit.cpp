@@ -33,24 +33,11 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, kWidth, kHeight);
-
-    Timer1 = new MessageTimer(this, kShowMs, true);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &MessageTimer::timeout, this, [this] { Timer1Timer(Timer1); });
-
-    FormCreate(this);
-
-    // Centred on the primary screen, and visible from its creation. The
-    // display maps the window while its picture is read and its captions are
-    // made (the first caption loads the font); nothing is painted before the
-    // event loop turns, so the first paint shows the finished window.
-    move(CentredOnPrimaryScreen(size()));
-    show();
     Image1->SetPicture(ReadPicture(QLatin1String(PicturePaths::Splash)));
+
     const auto label = [this](const char* name, int x, int y, int pixels, const QString& caption) {
         LabelControl* l = CreateLimeLabel(this, name, caption, SansSerif(pixels));
         l->move(x, y);
-        l->show();
         return l;
     };
     Label2 = label("Label2", 54, 328, 11, QStringLiteral("   "));
@@ -58,6 +45,16 @@ TSplash::TSplash(const QImage& shapeMask, QWidget* mainWindow)
     Label4 = label("Label4", 13, 390, 19, QStringLiteral("Fretlore"));
     Label5 = label("Label5", 57, 416, 23, QStringLiteral("PRO"));
     Label6 = label("Label6", 46, 376, 11, QStringLiteral("Kestrune softworks"));
+
+    Timer1 = new MessageTimer(this, kShowMs, true);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &MessageTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+    FormCreate(this);
+
+    // Centred on the primary screen, and visible from its creation.
+    move(CentredOnPrimaryScreen(size()));
+    ShowWindowFirst(this);
     PaintNow(this);
 }
 
