@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a mono 16-bit 44100 Hz raw recording of a strum and says whether it
-// holds six notes 800 ms apart at the given pitches (MIDI note numbers).
+// holds six notes at the given pitches (MIDI note numbers), in order, about
+// 800 ms apart. A recording made through a sound server on a busy machine can
+// lose or stretch time (the server drops what its recorder does not fetch in
+// time), so a gap passes within 200 ms of 800 and one beyond 30 ms is noted
+// as such; the strum's own timing is checked by sample count in test_strum.
 // Usage: analyze_strum FILE NOTE1 ... NOTE6
 #include "Dsp.h"
 
@@ -48,10 +52,11 @@ int main(int argc, char* argv[])
         const double hz = dsp::pitchHzChecked(tone, rate);
         const double off = dsp::cents(hz, dsp::midiHz(std::atoi(argv[2 + k])));
         const double gapMs = k ? double(starts[k] - starts[k - 1]) / rate * 1000 : 0;
-        const bool ok = std::abs(off) <= 30 && (k == 0 || std::abs(gapMs - 800) <= 30);
+        const double gapOff = k ? std::abs(gapMs - 800) : 0.0;
+        const bool ok = std::abs(off) <= 30 && gapOff <= 200;
         std::printf("string %zu: %.1f Hz (%+.0f cents)%s%s\n", k + 1, hz, off,
                     k ? (" " + std::to_string(int(gapMs)) + " ms after the one before").c_str() : "",
-                    ok ? "" : "  <- wrong");
+                    !ok ? "  <- wrong" : gapOff > 30 ? "  (the recording lost or stretched time here)" : "");
         failures += !ok;
     }
     return failures ? 1 : 0;
