@@ -153,7 +153,7 @@ int BassPitchClass(const Frets& frets, const Instrument& instrument)
     return lowest < 0 ? -1 : lowest % 12;
 }
 
-std::vector<ChordCandidate> NameVoicing(const Frets& frets, const Instrument& instrument)
+std::vector<ChordCandidate> NameVoicing(const Frets& frets, const Instrument& instrument, int kindCount)
 {
     std::vector<ChordCandidate> found;
     const ToneSet sounded = SoundedTones(frets, instrument);
@@ -162,7 +162,7 @@ std::vector<ChordCandidate> NameVoicing(const Frets& frets, const Instrument& in
         return found;
     for (int root = 0; root < 12; ++root) {
         const ToneSet above = TonesAbove(sounded, root);
-        for (int k = 0; k < kKnownKindCount; ++k) {
+        for (int k = 0; k < std::min(kindCount, kKnownKindCount); ++k) {
             const ChordKind& kind = KnownKinds[size_t(k)];
             if ((above & ~kind.Tones) != 0 || (above & kind.Required) != kind.Required)
                 continue;

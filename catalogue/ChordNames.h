@@ -44,10 +44,12 @@ std::optional<ChordName> ParseChordName(QStringView name, Notation notation = No
 QString ChordNameText(const ChordName& name);
 
 // Every name of a voicing on an instrument, best first (as NameFingering
-// ranks them), over all the known kinds; a name that two kinds spell alike
-// appears once, with its better kind. Candidate roots and basses are
-// indexes into ChordRoots, which are their pitch classes.
-std::vector<ChordCandidate> NameVoicing(const Frets& frets, const Instrument& instrument);
+// ranks them), over the first `kindCount` known kinds (all of them, or the
+// catalogue's twenty); a name that two kinds spell alike appears once, with
+// its better kind. Candidate roots and basses are indexes into ChordRoots,
+// which are their pitch classes.
+std::vector<ChordCandidate> NameVoicing(const Frets& frets, const Instrument& instrument,
+                                        int kindCount = kKnownKindCount);
 
 // The pitch classes a voicing sounds on an instrument.
 ToneSet SoundedTones(const Frets& frets, const Instrument& instrument);
