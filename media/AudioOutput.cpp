@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/AudioOutput.h"
 
+#include "media/StreamClock.h"
+
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
@@ -87,6 +89,7 @@ struct AudioOutput::Impl {
     std::atomic<bool> recording{false};
     std::vector<float> recSamples;
     std::vector<std::int64_t> recTimes;
+    std::vector<std::int64_t> recStreamTimes;
     std::size_t recFrames = 0;
     std::size_t recPeriods = 0;
     std::mutex recCaller;
@@ -157,13 +160,16 @@ void AudioOutput::run()
     std::int64_t silentFrames = 0;
     std::uint32_t wakesSeen = wakes_.load();
     std::int64_t quietSinceNs = nowNs();
+    StreamClock clock;
 
     while (running_.load()) {
         const std::int64_t renderedAt = nowNs();
+        clock.Follow(renderedAt, framesWritten_.load());
+        const std::int64_t streamAt = clock.TimeOf(framesWritten_.load());
         left.fill(0.0f);
         right.fill(0.0f);
         if (source_)
-            source_->Render(left.data(), right.data(), kPeriodFrames);
+            source_->Render(left.data(), right.data(), kPeriodFrames, streamAt);
 
         mixOneShot(left.data(), right.data());
 
@@ -193,13 +199,15 @@ void AudioOutput::run()
         if (!impl_->pcm) {
             silentFrames += kPeriodFrames;
             std::this_thread::sleep_until(silentStart +
-                                          std::chrono::nanoseconds(silentFrames * 1000000000LL / kSampleRate));
+                                          std::chrono::nanoseconds(FramesToNs(silentFrames)));
         }
         framesWritten_ += kPeriodFrames;
 
         if (impl_->recording.load(std::memory_order_acquire)) {
-            if (impl_->recPeriods < impl_->recTimes.size())
+            if (impl_->recPeriods < impl_->recTimes.size()) {
+                impl_->recStreamTimes[impl_->recPeriods] = streamAt;
                 impl_->recTimes[impl_->recPeriods++] = renderedAt;
+            }
             const std::size_t n = std::min<std::size_t>(kPeriodFrames, impl_->recSamples.size() - impl_->recFrames);
             std::copy_n(left.begin(), n, impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
             impl_->recFrames += n;
@@ -320,7 +328,7 @@ void AudioOutput::PlayOneShotAndWait(const std::int16_t* samples, int count, int
     // thread up.
     const auto silent = [this] { return impl_->sinkSettled.load() && sink_.load() == Sink::Silent; };
     const auto bound = std::chrono::nanoseconds(std::int64_t(count) * 1000000000LL / rate +
-                                                std::int64_t(kPeriodFrames) * 1000000000LL / kSampleRate);
+                                                FramesToNs(kPeriodFrames));
     impl_->shotDone.wait_for(lock, bound, [&] { return !impl_->shotPlaying || !running_.load() || silent(); });
 }
 
@@ -339,6 +347,7 @@ void AudioOutput::StartRecording(std::size_t maxFrames)
         waitForTwoPeriods();  // the thread may be writing into the old buffers
     impl_->recSamples.assign(maxFrames, 0.0f);
     impl_->recTimes.assign(maxFrames / kPeriodFrames + 1, 0);
+    impl_->recStreamTimes.assign(impl_->recTimes.size(), 0);
     impl_->recFrames = 0;
     impl_->recPeriods = 0;
     impl_->recording.store(true, std::memory_order_release);
@@ -351,7 +360,9 @@ AudioOutput::Recording AudioOutput::StopRecording()
     waitForTwoPeriods();  // a period in progress finishes writing to the buffers
     Recording r;
     r.samples.assign(impl_->recSamples.begin(), impl_->recSamples.begin() + std::ptrdiff_t(impl_->recFrames));
-    r.periodTimesNs.assign(impl_->recTimes.begin(), impl_->recTimes.begin() + std::ptrdiff_t(impl_->recPeriods));
+    const auto periods = std::ptrdiff_t(impl_->recPeriods);
+    r.periodTimesNs.assign(impl_->recTimes.begin(), impl_->recTimes.begin() + periods);
+    r.periodStreamNs.assign(impl_->recStreamTimes.begin(), impl_->recStreamTimes.begin() + periods);
     return r;
 }
 

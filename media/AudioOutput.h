@@ -12,12 +12,14 @@
 namespace fretlore {
 
 // What the output thread renders: called on the audio thread for every period,
-// with both channels zeroed, to add `frames` frames of sound. It must not
-// block or allocate; a source that cannot render at once leaves silence.
+// with both channels zeroed, to add `frames` frames of sound, the first of
+// them at `firstFrameNs` on the stream's clock (steady-clock nanoseconds; a
+// period rendered late keeps its place). It must not block for long or
+// allocate; a source that cannot render in time leaves silence.
 class AudioSource {
 public:
     virtual ~AudioSource() = default;
-    virtual void Render(float* left, float* right, int frames) = 0;
+    virtual void Render(float* left, float* right, int frames, std::int64_t firstFrameNs) = 0;
 
     // Whether the source has sound to come that it has been told to start
     // later, so the output keeps running through a silence. Audio thread.
@@ -57,6 +59,8 @@ public:
 
     // The steady clock in nanoseconds, the time base of recordings and planned commands.
     static std::int64_t NowNs();
+    // The length of `frames` frames in nanoseconds.
+    static constexpr std::int64_t FramesToNs(std::int64_t frames) { return frames * 1000000000LL / kSampleRate; }
 
     // Starts the thread, or with `deferStart` leaves that to Start (or the
     // first one-shot or recording). `source` must outlive the output. With
@@ -103,11 +107,14 @@ public:
 
     // Recording of the mixed stream (left channel) for measurements: up to
     // `maxFrames` frames from the next period on, with the steady-clock time
-    // (nanoseconds) at which each period was rendered: a command given before
-    // that time sounds in that period.
+    // (nanoseconds) at which each period was rendered (a command given before
+    // that time sounds in that period) and the time of its first frame on the
+    // stream's clock (where the period sits in the stream, whenever the
+    // system let it be rendered).
     struct Recording {
         std::vector<float> samples;
-        std::vector<std::int64_t> periodTimesNs;  // one per kPeriodFrames frames
+        std::vector<std::int64_t> periodTimesNs;   // one per kPeriodFrames frames
+        std::vector<std::int64_t> periodStreamNs;  // likewise
     };
     // A recording keeps a running output awake but does not wake a sleeping one.
     void StartRecording(std::size_t maxFrames);

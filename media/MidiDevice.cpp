@@ -82,11 +82,6 @@ struct SynthLibrary {
     }
 };
 
-std::int64_t framesToNs(std::int64_t frames)
-{
-    return frames * 1000000000LL / AudioOutput::kSampleRate;
-}
-
 } // namespace
 
 struct MidiDevice::Slot {
@@ -175,7 +170,7 @@ void MidiDevice::StartLoading() const
     });
 }
 
-std::unique_lock<std::mutex> MidiDevice::engineLock() const
+std::unique_lock<PriorityMutex> MidiDevice::engineLock() const
 {
     StartLoading();
     return std::unique_lock(lock_);  // waits for the loading
@@ -532,24 +527,8 @@ QString MidiDevice::LastErrorText(int slot) const
     return engine_->lastError[size_t(slot)];
 }
 
-void MidiDevice::followClock(std::int64_t renderedNs, std::int64_t firstFrame)
+bool MidiDevice::startDueLocked(std::int64_t dueBy)
 {
-    const std::int64_t origin = renderedNs - framesToNs(firstFrame);
-    // A render on time gives the earliest origin; a late one (the thread held
-    // up) is not followed, beyond a drift of 0.6 us a period (about 200 parts
-    // in a million). A gap of more than 50 ms is the output waking up.
-    constexpr std::int64_t kDriftNs = 600;
-    constexpr std::int64_t kWakeNs = 50000000;
-    if (!hasOrigin_ || origin > originNs_ + kWakeNs || origin < originNs_)
-        originNs_ = origin;
-    else
-        originNs_ += std::min(origin - originNs_, kDriftNs);
-    hasOrigin_ = true;
-}
-
-bool MidiDevice::startDueLocked(std::int64_t frame)
-{
-    const std::int64_t dueBy = originNs_ + framesToNs(frame);
     bool ahead = false;
     for (Slot& s : engine_->slotTable) {
         if (!s.player)
@@ -575,14 +554,14 @@ bool MidiDevice::startDueLocked(std::int64_t frame)
     return ahead;
 }
 
-void MidiDevice::Render(float* left, float* right, int frames)
+void MidiDevice::Render(float* left, float* right, int frames, std::int64_t firstFrameNs)
 {
-    const std::int64_t first = renderedFrames_;
-    renderedFrames_ += frames;
-    followClock(AudioOutput::NowNs(), first);
-    std::unique_lock guard(lock_, std::try_to_lock);
+    // A control call in progress ends within the wait (it runs at this
+    // thread's priority meanwhile); a long hold, such as the loading, leaves
+    // the zeroed period: silence.
+    std::unique_lock guard(lock_, std::chrono::nanoseconds(AudioOutput::FramesToNs(frames) / 4));
     if (!guard.owns_lock() || !engine_ || !engine_->synth)
-        return;  // leaves the zeroed period: silence
+        return;
     // The synthesizer is the output's only source, so writing over the zeroed
     // period is the same as adding to it. Rendered in the synthesizer's own
     // blocks: a planned start or stop is carried out before the block whose
@@ -592,7 +571,7 @@ void MidiDevice::Render(float* left, float* right, int frames)
     bool ahead = false;
     for (int done = 0; done < frames; done += kBlock) {
         const int n = std::min(kBlock, frames - done);
-        ahead = startDueLocked(first + done + n / 2);
+        ahead = startDueLocked(firstFrameNs + AudioOutput::FramesToNs(done + n / 2));
         engine_->fl.fluid_synth_write_float(engine_->synth, n, left + done, 0, 1, right + done, 0, 1);
     }
     soundAhead_ = ahead;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/AudioOutput.h"
+#include "media/PriorityMutex.h"
 
 #include <QString>
 #include <QStringList>
@@ -102,9 +103,9 @@ public:
     // places tried.
     QString ErrorText(MciError error, const QString& path, const QString& detail = QString()) const;
 
-    // AudioSource: renders the synthesizer (silence while the control side
-    // holds the engine).
-    void Render(float* left, float* right, int frames) override;
+    // AudioSource: renders the synthesizer (silence for a period in which the
+    // control side holds the engine for more than a quarter of it).
+    void Render(float* left, float* right, int frames, std::int64_t firstFrameNs) override;
     bool SoundAhead() const override { return soundAhead_.load(); }
 
     // The synthesizer side of the slots (defined with the synthesizer).
@@ -119,28 +120,20 @@ private:
     bool startPlayerLocked(int slot);
     static bool atEndLocked(const Slot& s);
     // The control side's hold on the engine, once it is made and loaded.
-    std::unique_lock<std::mutex> engineLock() const;
+    std::unique_lock<PriorityMutex> engineLock() const;
     bool hasSynthesizer() const;
     bool createEngineLocked() const;
     void loadSoundFontLocked() const;
     void selectGuitarLocked() const;
-    // The audio thread's clock: the steady-clock time at which frame 0 would
-    // have been rendered, kept to the earliest the renders show (a late
-    // render does not move it, a slow drift does).
-    void followClock(std::int64_t renderedNs, std::int64_t firstFrame);
-    // Carries out the plays and stops due before `frame`; true while some remain ahead.
-    bool startDueLocked(std::int64_t frame);
+    // Carries out the plays and stops due by `dueByNs`; true while some remain ahead.
+    bool startDueLocked(std::int64_t dueByNs);
 
     std::unique_ptr<Engine> engine_;
     QString soundFontPath_;
-    mutable std::mutex lock_;  // the control side; the audio thread only try-locks it
+    mutable PriorityMutex lock_;  // the control side's; the audio thread waits for it a bounded time
     mutable std::once_flag started_;
     mutable std::future<void> loaded_;  // the sound font's loading
     std::atomic<bool> soundAhead_{false};
-    // The audio thread's own.
-    std::int64_t renderedFrames_ = 0;
-    std::int64_t originNs_ = 0;
-    bool hasOrigin_ = false;
 };
 
 } // namespace fretlore

@@ -31,12 +31,13 @@ inline std::int64_t nowNs()
         .count();
 }
 
-// Milliseconds after `t0` at which frame `f` of the recording sounds.
-inline double frameMs(const AudioOutput::Recording& r, size_t f, std::int64_t t0)
+// Milliseconds after `t0` at which frame `f` of the recording was rendered,
+// or, on the stream's clock, where it sits in the stream.
+inline double frameMs(const AudioOutput::Recording& r, size_t f, std::int64_t t0, bool streamClock = false)
 {
     const size_t period = f / AudioOutput::kPeriodFrames;
     const double within = double(f % AudioOutput::kPeriodFrames) / kRate * 1000.0;
-    return double(r.periodTimesNs[period] - t0) / 1e6 + within;
+    return double((streamClock ? r.periodStreamNs : r.periodTimesNs)[period] - t0) / 1e6 + within;
 }
 
 // Runs the event loop for `ms` as the program's own loop does: QTest::qWait
@@ -59,7 +60,7 @@ inline double soundDelayMs(MidiDevice& device, const QString& file)
     device.Play(0);
     for (int p = 0; p < 100; ++p) {
         std::fill(std::begin(left), std::end(left), 0.0f);
-        device.Render(left, right, AudioOutput::kPeriodFrames);
+        device.Render(left, right, AudioOutput::kPeriodFrames, AudioOutput::NowNs());
         out.insert(out.end(), std::begin(left), std::end(left));
     }
     device.Close(0);

@@ -25,7 +25,7 @@ namespace {
 // Holds the audio thread inside Render while told to, for a second at most.
 class Staller : public AudioSource {
 public:
-    void Render(float*, float*, int) override
+    void Render(float*, float*, int, std::int64_t) override
     {
         std::unique_lock lock(mutex_);
         inside_ = true;

@@ -4,6 +4,8 @@
 #include "media/AudioOutput.h"
 #include "media/EMCIDeviceError.h"
 #include "media/MidiDevice.h"
+#include "media/PriorityMutex.h"
+#include "media/StreamClock.h"
 #include "playback/StringPlayers.h"
 
 #include "Dsp.h"
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <thread>
 #include <memory>
@@ -57,7 +60,7 @@ protected:
         for (int p = 0; p < periods; ++p) {
             std::fill(std::begin(left), std::end(left), 0.0f);
             std::fill(std::begin(right), std::end(right), 0.0f);
-            device_->Render(left, right, AudioOutput::kPeriodFrames);
+            device_->Render(left, right, AudioOutput::kPeriodFrames, AudioOutput::NowNs());
             out.insert(out.end(), std::begin(left), std::end(left));
         }
         return out;
@@ -197,7 +200,7 @@ TEST(MediaWithoutSoundFont, OpenFailsNamingTheFontAndItsPackage)
     EXPECT_TRUE(text.contains(QLatin1String("/nonexistent/default-GM.sf2"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QLatin1String("fluid-soundfont-gm"))) << text.toStdString();
     float l[64] = {}, r[64] = {};
-    device.Render(l, r, 64);  // renders silence, no crash
+    device.Render(l, r, 64, AudioOutput::NowNs());  // renders silence, no crash
 }
 
 TEST(MediaSoundFont, TheSynthesizersOwnDefaultFirstThenTheUsualPlacesThenTheVariable)
@@ -228,7 +231,7 @@ TEST(MediaLoadedLater, RendersSilenceUntilLoadedAndLoadsOnFirstNeed)
     {
         MidiDevice never(QString(), MidiDevice::Loading::Deferred);
         float l[64] = {}, r[64] = {};
-        never.Render(l, r, 64);
+        never.Render(l, r, 64, AudioOutput::NowNs());
         EXPECT_TRUE(std::all_of(std::begin(l), std::end(l), [](float v) { return v == 0.0f; }));
     }  // destroyed without ever loading
 
@@ -240,7 +243,7 @@ TEST(MediaLoadedLater, RendersSilenceUntilLoadedAndLoadsOnFirstNeed)
     std::vector<float> out(size_t(kRate / 2));
     for (size_t done = 0; done + 64 <= out.size(); done += 64) {
         float r[64] = {};
-        device.Render(out.data() + done, r, 64);
+        device.Render(out.data() + done, r, 64, AudioOutput::NowNs());
     }
     EXPECT_GT(*std::max_element(out.begin(), out.end()), 0.01f);
 }
@@ -264,4 +267,42 @@ TEST(AudioOutput, SilentOutputKeepsTime)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const double seconds = double(output.FramesWritten() - before) / AudioOutput::kSampleRate;
     EXPECT_NEAR(seconds, 0.5, 0.03);
+}
+
+// Frames keep their place when a render comes late; a slow drift is followed
+// a little at a time; a long gap (the output waking) sets the clock afresh.
+TEST(AudioOutput, StreamClockKeepsFramesInPlace)
+{
+    const auto at = [](int period) { return AudioOutput::FramesToNs(std::int64_t(period) * AudioOutput::kPeriodFrames); };
+    const auto frame = [](int period) { return std::int64_t(period) * AudioOutput::kPeriodFrames; };
+    StreamClock clock;
+    clock.Follow(1000000000, 0);
+    clock.Follow(1000000000 + at(2) + 5000000, frame(2));  // 5 ms late: moved by the drift's 0.6 us at most
+    EXPECT_NEAR(double(clock.TimeOf(frame(3))), double(1000000000 + at(3)), 700.0);
+    clock.Follow(1000000000 + at(4) - 1000, frame(4));  // a render earlier than the clock: followed
+    EXPECT_EQ(clock.TimeOf(0), 1000000000 - 1000);
+    clock.Follow(2000000000, frame(5));  // woken after a sleep
+    EXPECT_EQ(clock.TimeOf(frame(5)), 2000000000);
+}
+
+// The audio thread's wait for the synthesizer ends when the holder lets go,
+// and gives up after its bound while the holder keeps it.
+TEST(AudioOutput, PriorityMutexWaitsABoundedTime)
+{
+    PriorityMutex mutex;
+    std::atomic<bool> release{false};
+    std::atomic<bool> held{false};
+    std::thread holder([&] {
+        std::lock_guard hold(mutex);
+        held = true;
+        while (!release.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    while (!held.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_FALSE(mutex.try_lock_for(std::chrono::milliseconds(2)));
+    release = true;
+    EXPECT_TRUE(mutex.try_lock_for(std::chrono::seconds(30)));
+    mutex.unlock();
+    holder.join();
 }
