@@ -164,8 +164,9 @@ void AudioOutput::run()
 
     while (running_.load()) {
         const std::int64_t renderedAt = nowNs();
-        clock.Follow(renderedAt, framesWritten_.load());
-        const std::int64_t streamAt = clock.TimeOf(framesWritten_.load());
+        const std::int64_t firstFrame = framesWritten_.load();
+        clock.Follow(renderedAt, firstFrame);
+        const std::int64_t streamAt = clock.TimeOf(firstFrame);
         left.fill(0.0f);
         right.fill(0.0f);
         if (source_)

@@ -26,9 +26,7 @@ constexpr double kRate = AudioOutput::kSampleRate;
 
 inline std::int64_t nowNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return AudioOutput::NowNs();
 }
 
 // Milliseconds after `t0` at which frame `f` of the recording was rendered,
