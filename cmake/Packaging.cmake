@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.kestrune.example.org")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "${FRETLORE_FLUIDSYNTH_PACKAGE}, fluid-soundfont-gm, fonts-liberation, fonts-comic-neue, qt6-qpa-plugins")
+    "${FRETLORE_FLUIDSYNTH_PACKAGE}, ${FRETLORE_ALSA_PACKAGE}, fluid-soundfont-gm, fonts-liberation, fonts-comic-neue, qt6-qpa-plugins")
 # Reaches PulseAudio or PipeWire through ALSA on a desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libasound2-plugins")
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/AudioOutput.h"
 
+#include "media/RuntimeLibrary.h"
 #include "media/StreamClock.h"
 
 #include <alsa/asoundlib.h>
@@ -26,30 +27,39 @@ using Clock = std::chrono::steady_clock;
 // ALSA reports every probe it makes on stderr; the program says one line itself.
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
+// The sound library's entry points that the output uses.
+#define FRETLORE_ALSA_FUNCTIONS(F)                                                                                     \
+    F(snd_lib_error_set_handler)                                                                                       \
+    F(snd_pcm_open)                                                                                                    \
+    F(snd_pcm_set_params)                                                                                              \
+    F(snd_pcm_writei)                                                                                                  \
+    F(snd_pcm_recover)                                                                                                 \
+    F(snd_pcm_drop)                                                                                                    \
+    F(snd_pcm_close)                                                                                                   \
+    F(snd_strerror)
+
+// Loaded by the output's thread when it first opens the device.
+struct AlsaLibrary {
+    FRETLORE_ALSA_FUNCTIONS(FRETLORE_DECLARE_ENTRY)
+    QLibrary library{QStringLiteral(FRETLORE_ALSA_LIBRARY)};
+    enum class State { Untried, Loaded, Failed } state = State::Untried;
+
+    bool load()
+    {
+        if (state == State::Untried) {
+            const char* what = "sound device";
+            const bool ok = LoadRuntimeLibrary(library, what) FRETLORE_ALSA_FUNCTIONS(FRETLORE_RESOLVE_ENTRY);
+            state = ok ? State::Loaded : State::Failed;
+            if (ok)
+                snd_lib_error_set_handler(&quietAlsa);
+        }
+        return state == State::Loaded;
+    }
+};
+
 std::int64_t nowNs()
 {
     return AudioOutput::NowNs();
-}
-
-// The system's default playback device, or null.
-snd_pcm_t* openDevice(const char** reason)
-{
-    snd_lib_error_set_handler(&quietAlsa);
-    snd_pcm_t* pcm = nullptr;
-    int err = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
-    if (err >= 0) {
-        // Eight periods of 128 frames (23 ms): a command sounds within about 25 ms.
-        const unsigned latencyUs = 8u * AudioOutput::kPeriodFrames * 1000000u / AudioOutput::kSampleRate;
-        err = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 2,
-                                 AudioOutput::kSampleRate, 1, latencyUs);
-        if (err < 0) {
-            snd_pcm_close(pcm);
-            pcm = nullptr;
-        }
-    }
-    if (!pcm)
-        *reason = snd_strerror(err);
-    return pcm;
 }
 
 void raiseThreadPriority()
@@ -67,7 +77,42 @@ std::int64_t AudioOutput::NowNs()
 }
 
 struct AudioOutput::Impl {
+    AlsaLibrary alsa;
     snd_pcm_t* pcm = nullptr;
+
+    // Opens the system's default playback device; false, with the reason, if
+    // there is none (or no sound library).
+    bool openDevice(const char** reason)
+    {
+        if (!alsa.load()) {
+            *reason = "the sound library cannot be loaded";
+            return false;
+        }
+        int err = alsa.snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, 0);
+        if (err >= 0) {
+            // Eight periods of 128 frames (23 ms): a command sounds within about 25 ms.
+            const unsigned latencyUs = 8u * AudioOutput::kPeriodFrames * 1000000u / AudioOutput::kSampleRate;
+            err = alsa.snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED, 2,
+                                          AudioOutput::kSampleRate, 1, latencyUs);
+            if (err < 0)
+                alsa.snd_pcm_close(pcm);
+        }
+        if (err < 0) {
+            pcm = nullptr;
+            *reason = alsa.snd_strerror(err);
+        }
+        return pcm != nullptr;
+    }
+
+    // Drops what the device still holds and closes it.
+    void closeDevice()
+    {
+        if (!pcm)
+            return;
+        alsa.snd_pcm_drop(pcm);
+        alsa.snd_pcm_close(pcm);
+        pcm = nullptr;
+    }
 
     // The one-shot in flight, a copy of the caller's samples. The caller sets
     // it up under `shotLock`; the thread mixes it only while it holds that
@@ -112,8 +157,7 @@ void AudioOutput::Start()
         thread_ = std::thread([this] {
             if (tryDevice_ && running_.load()) {
                 const char* reason = "";
-                impl_->pcm = openDevice(&reason);
-                if (impl_->pcm) {
+                if (impl_->openDevice(&reason)) {
                     sink_ = Sink::Device;
                 } else {
                     if (reportNoDevice_.load())
@@ -144,10 +188,7 @@ AudioOutput::~AudioOutput()
     Wake();
     if (thread_.joinable())
         thread_.join();
-    if (impl_->pcm) {
-        snd_pcm_drop(impl_->pcm);
-        snd_pcm_close(impl_->pcm);
-    }
+    impl_->closeDevice();
 }
 
 void AudioOutput::run()
@@ -181,15 +222,16 @@ void AudioOutput::run()
         }
 
         if (impl_->pcm) {
-            snd_pcm_sframes_t written = snd_pcm_writei(impl_->pcm, pcmBuffer.data(), kPeriodFrames);
+            const AlsaLibrary& alsa = impl_->alsa;
+            snd_pcm_sframes_t written = alsa.snd_pcm_writei(impl_->pcm, pcmBuffer.data(), kPeriodFrames);
             if (written < 0)
-                written = snd_pcm_recover(impl_->pcm, int(written), 1);
+                written = alsa.snd_pcm_recover(impl_->pcm, int(written), 1);
             if (written < 0) {
                 // The device went away: carry on silently, paced by the clock.
-                const char* reason = snd_strerror(int(written));
+                const char* reason = alsa.snd_strerror(int(written));
                 std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
                 deviceProblem_ = reason;
-                snd_pcm_close(impl_->pcm);
+                alsa.snd_pcm_close(impl_->pcm);
                 impl_->pcm = nullptr;
                 sink_ = Sink::Silent;
                 settleSink();  // a caller waiting for its click returns now
@@ -250,19 +292,14 @@ void AudioOutput::sleepUntilWoken(std::uint32_t wakesSeen)
     // The stream is closed, not just stopped: a sound server keeps mixing for
     // a stopped stream that is still connected.
     const bool hadDevice = impl_->pcm != nullptr;
-    if (hadDevice) {
-        snd_pcm_drop(impl_->pcm);
-        snd_pcm_close(impl_->pcm);
-        impl_->pcm = nullptr;
-    }
+    impl_->closeDevice();
     sleeping_ = true;
     while (running_.load() && wakes_.load() == wakesSeen)
         wakes_.wait(wakesSeen);
     sleeping_ = false;
     if (hadDevice && running_.load()) {
         const char* reason = "";
-        impl_->pcm = openDevice(&reason);
-        if (!impl_->pcm) {
+        if (!impl_->openDevice(&reason)) {
             std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
             deviceProblem_ = reason;
             sink_ = Sink::Silent;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/MidiDevice.h"
 
+#include "media/RuntimeLibrary.h"
 #include "media/SmfReader.h"
 
 #include <QFileInfo>
-#include <QLibrary>
 
 #include <fluidsynth.h>
 #include <malloc.h>
@@ -52,33 +52,19 @@ void fluidLog(int level, const char* message, void*)
     F(fluid_midi_event_set_channel)
 
 // The synthesizer library is loaded when the synthesizer is made, on its own
-// thread, not linked to the program: with the forty-odd libraries it needs in
-// turn, loading it at start-up held the first window up by about ten
-// milliseconds.
+// thread: with the forty-odd libraries it needs in turn, linking it held the
+// first window up by about ten milliseconds.
 struct SynthLibrary {
-#define FRETLORE_DECLARE(name) decltype(&::name) name = nullptr;
-    FRETLORE_SYNTH_FUNCTIONS(FRETLORE_DECLARE)
-#undef FRETLORE_DECLARE
+    FRETLORE_SYNTH_FUNCTIONS(FRETLORE_DECLARE_ENTRY)
     bool loaded = false;
 
     // Resolves every entry point; false (with the reason on stderr) if the
     // library or one of them is missing.
     bool load(QLibrary& library)
     {
-        if (!library.load()) {
-            std::fprintf(stderr, "Fretlore PRO: synthesizer: %s\n", qPrintable(library.errorString()));
-            return false;
-        }
-#define FRETLORE_RESOLVE(name)                                                                                         \
-    name = reinterpret_cast<decltype(name)>(library.resolve(#name));                                                   \
-    if (!name) {                                                                                                       \
-        std::fprintf(stderr, "Fretlore PRO: synthesizer: %s\n", qPrintable(library.errorString()));                    \
-        return false;                                                                                                  \
-    }
-        FRETLORE_SYNTH_FUNCTIONS(FRETLORE_RESOLVE)
-#undef FRETLORE_RESOLVE
-        loaded = true;
-        return true;
+        const char* what = "synthesizer";
+        loaded = LoadRuntimeLibrary(library, what) FRETLORE_SYNTH_FUNCTIONS(FRETLORE_RESOLVE_ENTRY);
+        return loaded;
     }
 };
 
