@@ -20,7 +20,30 @@ namespace fretlore {
 
 namespace {
 
-constexpr int kSettleMs = 1000;  // from the device's opening to the strum's start
+constexpr int kSettleMs = 1000;       // of sound the device has played before the strum starts
+constexpr int kSettleLimitMs = 8000;  // the longest wait for it, after which the strum starts anyway
+
+// A sound stream just opened loses its first moments on the way to the
+// speakers (the sound server wakes its output up), and some servers take no
+// more than a buffer's worth for seconds after it opens (a sink that has
+// mixed ahead, a wireless one waking): the strum begins once the device has
+// taken a second of sound, counted in the frames it took rather than in the
+// time since it opened. The stream is kept from going idle meanwhile.
+void settleStream(AudioOutput& output)
+{
+    const std::int64_t settleFrames = std::int64_t(kSettleMs) * AudioOutput::kSampleRate / 1000;
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        output.Wake();
+        if (output.FramesWritten() >= settleFrames || waited.elapsed() >= kSettleLimitMs)
+            loop.quit();
+    });
+    poll.start(10);
+    loop.exec();
+}
 
 // The string tones are recorded for standard tuning, E2 to E6 (every
 // string's frets 0 to 24). A pitch of another guitar takes the file of the
@@ -70,8 +93,6 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
         *error = QStringLiteral("no sound device (%1)").arg(QString::fromLocal8Bit(problem ? problem : "none tried"));
         return false;
     }
-    QElapsedTimer deviceOpen;
-    deviceOpen.start();
     if (!media.Midi().HasSoundFont()) {
         *error = QStringLiteral("no sound: no General MIDI sound font loaded (%1 names one)")
                      .arg(QLatin1String(MidiDevice::kSoundFontVariable));
@@ -90,14 +111,7 @@ bool ChordPlayback::Play(const std::array<int, 6>& frets, int string, QString* e
     });
     QObject::connect(&timer, &MessageTimer::timeout, &loop, [&strum] { strum.Tick(); });
 
-    // A sound stream just opened loses its first moments on the way to the
-    // speakers (the sound server wakes its output up): the strum begins once
-    // the device has run for a second, as it has long done in the window.
-    const qint64 settle = kSettleMs - deviceOpen.elapsed();
-    if (settle > 0) {
-        QTimer::singleShot(int(settle), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    settleStream(media.Output());
     PrepareStringPlayers(players, played, exeDir_);
     if (guitar != kStandardGuitar)
         for (int s = 0; s < kStringCount; ++s)
