@@ -72,7 +72,8 @@ start=$(date +%s%N)
 "$program" play --string 2 Am > "$work/out" 2>&1
 code=$?
 took=$(( ($(date +%s%N) - start) / 1000000 ))
-[ $code -eq 0 ] && [ $took -lt 5000 ] && pass "one string played in $took ms" || { fail "play --string 2 exited $code after $took ms"; cat "$work/out"; }
+# A second of sound taken by the stream (see above), then the string.
+[ $code -eq 0 ] && [ $took -lt 10000 ] && pass "one string played in $took ms" || { fail "play --string 2 exited $code after $took ms"; cat "$work/out"; }
 
 [ $failures -eq 0 ] && echo "play test: all checks passed" || echo "play test: $failures checks failed"
 exit $(( failures > 0 ))
