@@ -104,7 +104,7 @@ struct AudioOutput::Impl {
         return pcm != nullptr;
     }
 
-    // Drops what the device still holds and closes it.
+    // Drops what the device still holds (nothing, when it went away) and closes it.
     void closeDevice()
     {
         if (!pcm)
@@ -231,8 +231,7 @@ void AudioOutput::run()
                 const char* reason = alsa.snd_strerror(int(written));
                 std::fprintf(stderr, "Fretlore PRO: sound device lost (%s); playing silently\n", reason);
                 deviceProblem_ = reason;
-                alsa.snd_pcm_close(impl_->pcm);
-                impl_->pcm = nullptr;
+                impl_->closeDevice();
                 sink_ = Sink::Silent;
                 settleSink();  // a caller waiting for its click returns now
                 silentStart = Clock::now();
