@@ -5,6 +5,10 @@
 // sees the map as the X server does it (no polling of the window list).
 // Usage: bench_startup_probe WIDTH HEIGHT PROGRAM [ARGS...]
 // Prints "map <ms> paint <ms>" and ends the program; exit 1 on timeout.
+// With PROBE_STDERR set, the program's standard error is passed through and
+// the start is printed first as "T start <ms>" on the steady clock (the
+// monotonic clock on Linux), so that time stamps the program prints on that
+// clock can be set against it.
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -92,13 +96,18 @@ int main(int argc, char* argv[])
         return uint32_t(d[0]) | uint32_t(d[1]) << 8 | uint32_t(d[2]) << 16;
     };
 
+    const bool passStderr = std::getenv("PROBE_STDERR") != nullptr;
     const auto start = Clock::now();
-    { timespec t; clock_gettime(CLOCK_MONOTONIC,&t); if (getenv("PROBE_STDERR")) std::fprintf(stderr,"T start %.1f\n",t.tv_sec*1e3+t.tv_nsec/1e6);}
+    if (passStderr) {
+        const double startMs = std::chrono::duration<double, std::milli>(start.time_since_epoch()).count();
+        std::fprintf(stderr, "T start %.1f\n", startMs);
+    }
     const pid_t pid = fork();
     if (pid == 0) {
         const int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
-        if (!getenv("PROBE_STDERR")) dup2(devnull, 2);
+        if (!passStderr)
+            dup2(devnull, 2);
         execvp(argv[3], argv + 3);
         _exit(127);
     }
